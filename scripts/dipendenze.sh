@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only those that are missing.
+# As root it installs them; otherwise it prints the line to run and fails.
+set -euo pipefail
+
+PACCHETTI=(cmake ninja-build g++ qt6-base-dev libgtest-dev libcli11-dev libbenchmark-dev
+           libsqlite3-dev "$@")
+
+mancanti=()
+for p in "${PACCHETTI[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        mancanti+=("$p")
+    fi
+done
+[ ${#mancanti[@]} -eq 0 ] && exit 0
+
+riga="apt-get install -y --no-install-recommends ${mancanti[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Mancano dei pacchetti. Eseguire come root:" >&2
+    echo "  apt-get update && $riga" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+$riga
