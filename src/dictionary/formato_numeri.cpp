@@ -1,0 +1,100 @@
+#include "dictionary/formato_numeri.h"
+
+#include "runtime/intero16.h"
+#include "runtime/numeri.h"
+#include "runtime/testo.h"
+
+namespace dictionary {
+
+using runtime::INSTR;
+using runtime::LEFT;
+using runtime::MID;
+using runtime::RIGHT;
+using runtime::STRING;
+
+namespace {
+
+// Position of the decimal separator: the first comma, else the first point; 0 when none.
+long separatoreDecimale(const std::string& s) {
+    const long virgola = INSTR(s, ",");
+    return virgola != 0 ? virgola : INSTR(s, ".");
+}
+
+}  // namespace
+
+std::string ARROTONDA_S(double x, int16_t& decimali) {
+    if (decimali == 0) decimali = 2;
+    const long k = decimali;
+    // The half unit is built as text so that it is the same decimal number at every k.
+    const double mezzaUnita = runtime::VAL("0." + STRING(k, '0') + "5");
+    x = x >= 0 ? x + mezzaUnita : x - mezzaUnita;
+
+    std::string s = runtime::TRIM(runtime::testoNumero(x));
+    ESPANDINUM(s);
+    const long q = separatoreDecimale(s);
+    if (q == 0) {
+        s += "." + STRING(k, '0');
+    } else {
+        // Cutting after k decimals rounds, since the half unit was added above.
+        s = LEFT(s, q - 1) + "." + LEFT(MID(s, q + 1) + STRING(k, '0'), k);
+    }
+    if (LEFT(s, 1) == ".") s.insert(0, 1, '0');
+    return s;
+}
+
+std::string ARROTONDA_S(double x, int decimali) {
+    int16_t k = runtime::a16(decimali);
+    return ARROTONDA_S(x, k);
+}
+
+void ESPANDINUM(std::string& s) {
+    bool suE = true;
+    long p = INSTR(s, "E+");
+    if (p == 0) {
+        p = INSTR(s, "E-");
+        suE = false;
+    }
+    if (p == 0) return;
+
+    // Two exponent digits cover every value a record field can hold.
+    // A stray "E-1" typed by hand would read as -1: no shift then, rather than a fault.
+    long e = static_cast<long>(runtime::VAL(RIGHT(s, 2)));
+    if (e < 0) e = 0;
+    std::string m = LEFT(s, p - 1);
+
+    // The sign is set aside and put back in front, so that the zeros shifted in when the
+    // point moves left land after it.
+    const bool negativo = LEFT(m, 1) == "-";
+    if (negativo) m.erase(0, 1);
+
+    const long sep = separatoreDecimale(m);
+    if (sep == 0) {
+        m += '.';
+    } else {
+        m.replace(static_cast<size_t>(sep - 1), 1, ".");
+    }
+    m = "0" + m + "0";  // a digit on each side of the point
+
+    const long punto = INSTR(m, ".");
+    std::string intera = LEFT(m, punto - 1);
+    std::string frazione = MID(m, punto + 1);
+    if (suE) {
+        while (e >= static_cast<long>(frazione.size()))
+            frazione += '0';
+        intera += LEFT(frazione, e);
+        frazione = MID(frazione, e + 1);
+    } else {
+        while (e >= static_cast<long>(intera.size()))
+            intera.insert(0, 1, '0');
+        frazione = RIGHT(intera, e) + frazione;
+        intera = LEFT(intera, static_cast<long>(intera.size()) - e);
+    }
+    s = (negativo ? "-" : "") + intera + "." + frazione;
+}
+
+std::string INTERO_S(double x) {
+    const double t = x < 0 ? x - 0.1 : x + 0.1;
+    return runtime::testoNumero(runtime::FIX(t));
+}
+
+}  // namespace dictionary
