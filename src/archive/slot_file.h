@@ -23,6 +23,9 @@ void RICREAFILE(double numero);
 int16_t ESISTEFILE(const std::string& percorso);
 double VERIFICA(const std::string& nome, int16_t luogo);
 
+// The slot of a file number (rounded as an array subscript); error 9 outside 0..600.
+int indiceSlot(double numero);
+
 void azzeraSlot();
 
 }  // namespace archive

@@ -1,0 +1,234 @@
+#include "platform/canali.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/percorsi.h"
+#include "runtime/errore.h"
+
+namespace platform {
+
+namespace {
+
+enum class Modo { Chiuso, Binario, Ingresso, Uscita };
+
+struct Canale {
+    int fd = -1;
+    Modo modo = Modo::Chiuso;
+    bool scritto = false;
+    std::string letti;  // text input read ahead
+    size_t inizio = 0;  // first unread byte of `letti`
+    bool esaurito = false;
+};
+
+std::array<Canale, ULTIMO_CANALE + 1> tabella;
+
+Canale& aperto(int canale) {
+    if (canale < PRIMO_CANALE || canale > ULTIMO_CANALE || tabella[canale].modo == Modo::Chiuso)
+        throw runtime::ErroreRuntime{runtime::ERR_CANALE};
+    return tabella[canale];
+}
+
+void apri(int canale, const std::string& percorso, int flag, Modo modo) {
+    if (canale < PRIMO_CANALE || canale > ULTIMO_CANALE)
+        throw runtime::ErroreRuntime{runtime::ERR_CANALE};
+    if (tabella[canale].modo != Modo::Chiuso)
+        throw runtime::ErroreRuntime{runtime::ERR_FILE_GIA_APERTO};
+    if (percorso.empty()) throw runtime::ErroreRuntime{runtime::ERR_FILE_NON_TROVATO};
+    const std::string locale = percorsoLocale(percorso);
+    int fd;
+    do {
+        fd = open(locale.c_str(), flag | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) runtime::erroreDaSistema(errno);
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        close(fd);
+        throw runtime::ErroreRuntime{runtime::ERR_ACCESSO_PERCORSO};
+    }
+    tabella[canale] = Canale{};
+    tabella[canale].fd = fd;
+    tabella[canale].modo = modo;
+}
+
+// Reads more text input; false when the file has nothing more.
+bool riempi(Canale& c) {
+    if (c.esaurito) return false;
+    if (c.inizio > 0) {
+        c.letti.erase(0, c.inizio);
+        c.inizio = 0;
+    }
+    char blocco[65536];
+    ssize_t n;
+    do {
+        n = read(c.fd, blocco, sizeof blocco);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) runtime::erroreDaSistema(errno);
+    if (n == 0) {
+        c.esaurito = true;
+        return false;
+    }
+    c.letti.append(blocco, static_cast<size_t>(n));
+    return true;
+}
+
+}  // namespace
+
+int canaleLibero() {
+    for (int c = PRIMO_CANALE; c <= ULTIMO_CANALE; ++c)
+        if (tabella[c].modo == Modo::Chiuso) return c;
+    throw runtime::ErroreRuntime{runtime::ERR_TROPPI_FILE};
+}
+
+bool canaleAperto(int canale) {
+    return canale >= PRIMO_CANALE && canale <= ULTIMO_CANALE &&
+           tabella[canale].modo != Modo::Chiuso;
+}
+
+void apriBinario(int canale, const std::string& percorso) {
+    apri(canale, percorso, O_RDWR | O_CREAT, Modo::Binario);
+}
+
+void apriBinarioLettura(int canale, const std::string& percorso) {
+    apri(canale, percorso, O_RDONLY, Modo::Binario);
+}
+
+void apriBinarioEsclusivo(int canale, const std::string& percorso) {
+    apriBinario(canale, percorso);
+    struct flock blocco {};
+    blocco.l_type = F_WRLCK;
+    blocco.l_whence = SEEK_SET;  // start 0, length 0: the whole file, however long
+    int esito;
+    do {
+        esito = fcntl(tabella[canale].fd, F_OFD_SETLKW, &blocco);
+    } while (esito != 0 && errno == EINTR);
+    if (esito != 0) {
+        const int errore = errno;
+        close(tabella[canale].fd);
+        tabella[canale] = Canale{};
+        runtime::erroreDaSistema(errore);
+    }
+}
+
+void apriIngresso(int canale, const std::string& percorso) {
+    apri(canale, percorso, O_RDONLY, Modo::Ingresso);
+}
+
+void apriUscita(int canale, const std::string& percorso) {
+    apri(canale, percorso, O_WRONLY | O_CREAT | O_TRUNC, Modo::Uscita);
+    tabella[canale].scritto = true;  // even an empty file must reach the disk as such
+}
+
+void chiudiCanale(int canale) {
+    if (!canaleAperto(canale)) return;
+    Canale c = tabella[canale];
+    tabella[canale] = Canale{};
+    int errore = 0;
+    if (c.scritto && fsync(c.fd) != 0) errore = errno;
+    if (close(c.fd) != 0 && errore == 0 && errno != EINTR) errore = errno;
+    if (errore != 0) runtime::erroreDaSistema(errore);
+}
+
+void chiudiTuttiICanali() {
+    int primo = 0;
+    for (int c = PRIMO_CANALE; c <= ULTIMO_CANALE; ++c) {
+        try {
+            chiudiCanale(c);
+        } catch (const runtime::ErroreRuntime& e) {
+            if (primo == 0) primo = e.numero();
+        }
+    }
+    if (primo != 0) throw runtime::ErroreRuntime{primo};
+}
+
+bool leggiBlocco(int canale, long long posizione, std::string& dati) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    size_t letti = 0;
+    while (letti < dati.size()) {
+        const ssize_t n = pread(c.fd, dati.data() + letti, dati.size() - letti,
+                                static_cast<off_t>(posizione + static_cast<long long>(letti)));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            runtime::erroreDaSistema(errno);
+        }
+        if (n == 0) return false;
+        letti += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void scriviBlocco(int canale, long long posizione, std::string_view dati) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    size_t scritti = 0;
+    while (scritti < dati.size()) {
+        const ssize_t n = pwrite(c.fd, dati.data() + scritti, dati.size() - scritti,
+                                 static_cast<off_t>(posizione + static_cast<long long>(scritti)));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            runtime::erroreDaSistema(errno);
+        }
+        c.scritto = true;
+        scritti += static_cast<size_t>(n);
+    }
+}
+
+long long lunghezzaCanale(int canale) {
+    Canale& c = aperto(canale);
+    struct stat st {};
+    if (fstat(c.fd, &st) != 0) runtime::erroreDaSistema(errno);
+    return static_cast<long long>(st.st_size);
+}
+
+bool leggiRiga(int canale, std::string& riga) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Ingresso) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    riga.clear();
+    if (c.inizio >= c.letti.size() && !riempi(c)) return false;
+    for (;;) {
+        const size_t fine = c.letti.find_first_of("\r\n", c.inizio);
+        if (fine == std::string::npos) {
+            riga.append(c.letti, c.inizio, std::string::npos);
+            c.inizio = c.letti.size();
+            if (!riempi(c)) return true;  // last line without a line end
+            continue;
+        }
+        riga.append(c.letti, c.inizio, fine - c.inizio);
+        c.inizio = fine + 1;
+        if (c.letti[fine] == '\r') {
+            if (c.inizio >= c.letti.size()) riempi(c);
+            if (c.inizio < c.letti.size() && c.letti[c.inizio] == '\n') ++c.inizio;
+        }
+        return true;
+    }
+}
+
+void scriviRiga(int canale, std::string_view riga) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Uscita) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    std::string dati(riga);
+    dati += "\r\n";
+    std::string_view resto = dati;
+    while (!resto.empty()) {
+        const ssize_t n = write(c.fd, resto.data(), resto.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            runtime::erroreDaSistema(errno);
+        }
+        resto.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
+bool fineFile(int canale) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Ingresso) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    return c.inizio >= c.letti.size() && !riempi(c);
+}
+
+}  // namespace platform

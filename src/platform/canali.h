@@ -1,0 +1,49 @@
+#pragma once
+// The channel table: channels 1..255 over POSIX file descriptors, as the program numbers its
+// open files. Paths are program paths (see percorsi.h). Every operating-system failure is the
+// run-time error of its errno; a channel outside 1..255 or not open is error 52.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+inline constexpr int PRIMO_CANALE = 1;
+inline constexpr int ULTIMO_CANALE = 255;
+
+// The lowest channel not open; error 67 when all 255 are.
+int canaleLibero();
+bool canaleAperto(int canale);
+
+// Binary, shared for reading and writing by anyone; a missing file is created empty.
+void apriBinario(int canale, const std::string& percorso);
+// Binary, shared, for reading only; the file must exist.
+void apriBinarioLettura(int canale, const std::string& percorso);
+// As apriBinario, then waits (without spinning) until this channel holds the file's
+// exclusive lock. The lock is an open-file-description lock: closing the channel releases it.
+void apriBinarioEsclusivo(int canale, const std::string& percorso);
+// Sequential text input, shared; the file must exist.
+void apriIngresso(int canale, const std::string& percorso);
+// Sequential text output; the file is created or emptied.
+void apriUscita(int canale, const std::string& percorso);
+
+// Closes a channel (nothing when it is not open). A file written through it is flushed to
+// disk first; a failed flush is an error, and the channel is closed all the same.
+void chiudiCanale(int canale);
+// Closes every open channel; the first failure is raised after all are closed.
+void chiudiTuttiICanali();
+
+// Reads dati.size() bytes at the 0-based offset. false when the file ends before the whole
+// block: then the bytes that exist are at the start of `dati` and the rest is unchanged.
+bool leggiBlocco(int canale, long long posizione, std::string& dati);
+void scriviBlocco(int canale, long long posizione, std::string_view dati);
+long long lunghezzaCanale(int canale);
+
+// Text lines end at CR LF, CR or LF. false at the end of the file (riga is then empty).
+bool leggiRiga(int canale, std::string& riga);
+// Writes the text followed by CR LF.
+void scriviRiga(int canale, std::string_view riga);
+// End of file of a text input channel: nothing more to read.
+bool fineFile(int canale);
+
+}  // namespace platform

@@ -1,0 +1,197 @@
+#include "platform/percorsi.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "runtime/errore.h"
+
+namespace platform {
+
+namespace {
+
+std::string variabile(const char* nome) {
+    const char* v = std::getenv(nome);
+    return v ? std::string(v) : std::string();
+}
+
+std::string cartellaCasa() {
+    std::string casa = variabile("HOME");
+    if (!casa.empty()) return casa;
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
+    return "/";
+}
+
+char minuscolaAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
+bool ugualiSenzaMaiuscole(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (minuscolaAscii(a[i]) != minuscolaAscii(b[i])) return false;
+    return true;
+}
+
+bool esiste(const std::string& p) {
+    struct stat st {};
+    return lstat(p.c_str(), &st) == 0;
+}
+
+// The entry of `cartella` whose name matches `nome` without regard to ASCII case; the first
+// in name order when several do, so the choice does not depend on the directory's order.
+std::string cercaSenzaMaiuscole(const std::string& cartella, const std::string& nome) {
+    DIR* d = opendir(cartella.empty() ? "." : cartella.c_str());
+    if (!d) return {};
+    std::vector<std::string> trovati;
+    while (const dirent* e = readdir(d)) {
+        if (ugualiSenzaMaiuscole(e->d_name, nome)) trovati.emplace_back(e->d_name);
+    }
+    closedir(d);
+    if (trovati.empty()) return {};
+    return *std::min_element(trovati.begin(), trovati.end());
+}
+
+std::vector<std::string> componenti(std::string_view resto) {
+    std::vector<std::string> parti;
+    std::string parte;
+    for (char c : resto) {
+        if (c == '/' || c == '\\') {
+            if (!parte.empty()) parti.push_back(parte);
+            parte.clear();
+        } else {
+            parte += c;
+        }
+    }
+    if (!parte.empty()) parti.push_back(parte);
+    return parti;
+}
+
+}  // namespace
+
+std::string radiceUnita() {
+    std::string r = variabile("PONTEVAL_UNITA");
+    if (!r.empty()) return r;
+    std::string dati = variabile("XDG_DATA_HOME");
+    if (dati.empty() || dati[0] != '/') dati = cartellaCasa() + "/.local/share";
+    return dati + "/ponteval/unita";
+}
+
+std::string percorsoLocale(const std::string& percorso) {
+    std::string base;  // what is resolved so far; empty for a relative path
+    std::vector<std::string> parti;
+    const bool lettera =
+        percorso.size() >= 2 && percorso[1] == ':' &&
+        ((percorso[0] >= 'A' && percorso[0] <= 'Z') || (percorso[0] >= 'a' && percorso[0] <= 'z'));
+    if (lettera) {
+        base = radiceUnita();
+        parti.emplace_back(1, static_cast<char>(percorso[0] & ~0x20));
+        for (auto& p : componenti(std::string_view(percorso).substr(2)))
+            parti.push_back(p);
+    } else if (!percorso.empty() && percorso[0] == '/') {
+        base = "/";
+        parti = componenti(percorso);
+    } else if (!percorso.empty() && percorso[0] == '\\') {
+        // Rooted without a drive: the current drive of a Windows program, taken as C.
+        base = radiceUnita();
+        parti.emplace_back("C");
+        for (auto& p : componenti(percorso))
+            parti.push_back(p);
+    } else {
+        parti = componenti(percorso);
+    }
+
+    bool trovato = true;
+    for (const std::string& parte : parti) {
+        const std::string cartella = base.empty() ? "." : base;
+        const std::string prefisso =
+            base.empty() ? std::string() : (base.back() == '/' ? base : base + "/");
+        if (trovato && parte != "." && parte != ".." && !esiste(prefisso + parte)) {
+            const std::string altro = cercaSenzaMaiuscole(cartella, parte);
+            if (!altro.empty()) {
+                base = prefisso + altro;
+                continue;
+            }
+            trovato = false;  // nothing below a missing folder can exist
+        }
+        base = prefisso + parte;
+    }
+    return base;
+}
+
+bool esisteFile(const std::string& percorso, long long* lunghezza) {
+    if (percorso.empty()) return false;
+    struct stat st {};
+    if (stat(percorsoLocale(percorso).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (lunghezza) *lunghezza = st.st_size;
+    return true;
+}
+
+bool esisteCartella(const std::string& percorso) {
+    if (percorso.empty()) return false;
+    struct stat st {};
+    return stat(percorsoLocale(percorso).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void eliminaFile(const std::string& percorso) {
+    if (unlink(percorsoLocale(percorso).c_str()) != 0) runtime::erroreDaSistema(errno);
+}
+
+namespace {
+
+void scriviTutto(int fd, std::string_view dati) {
+    while (!dati.empty()) {
+        const ssize_t n = write(fd, dati.data(), dati.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            runtime::erroreDaSistema(errno);
+        }
+        dati.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
+}  // namespace
+
+void sostituisciFile(const std::string& percorso, const std::string& contenuto) {
+    const std::string destinazione = percorsoLocale(percorso);
+    const size_t barra = destinazione.rfind('/');
+    const std::string cartella =
+        barra == std::string::npos ? "." : destinazione.substr(0, barra + 1);
+    // A name of this process only; a leftover of a crashed run with the same id is replaced.
+    const std::string temporaneo = destinazione + ".~" + std::to_string(getpid());
+    unlink(temporaneo.c_str());
+    int fd = open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) runtime::erroreDaSistema(errno);
+    try {
+        // Keep the old file's permissions, so the task's other programs can still write it.
+        struct stat st {};
+        if (stat(destinazione.c_str(), &st) == 0 && fchmod(fd, st.st_mode & 07777) != 0)
+            runtime::erroreDaSistema(errno);
+        scriviTutto(fd, contenuto);
+        if (fsync(fd) != 0) runtime::erroreDaSistema(errno);
+        const int chiusura = close(fd);
+        fd = -1;
+        if (chiusura != 0) runtime::erroreDaSistema(errno);
+        if (rename(temporaneo.c_str(), destinazione.c_str()) != 0) runtime::erroreDaSistema(errno);
+    } catch (...) {
+        if (fd >= 0) close(fd);
+        unlink(temporaneo.c_str());
+        throw;
+    }
+    const int dir = open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) runtime::erroreDaSistema(errno);
+    const int esito = fsync(dir);
+    const int errore = errno;
+    close(dir);
+    if (esito != 0) runtime::erroreDaSistema(errore);
+}
+
+}  // namespace platform

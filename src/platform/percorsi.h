@@ -1,0 +1,33 @@
+#pragma once
+// Program paths on Linux. The program speaks Windows paths ("C:\PTORVALE\QZPERARK.QZP");
+// a drive letter names a folder under the drive root, so C:\A\B is <root>/C/A/B. A path that
+// already starts with "/" is a Linux path. Each component is taken as spelled when it exists
+// and otherwise looked up without regard to case, since archives copied from Windows keep
+// mixed-case names.
+
+#include <string>
+
+namespace platform {
+
+// The drive root: $PONTEVAL_UNITA, else $XDG_DATA_HOME/ponteval/unita, else
+// ~/.local/share/ponteval/unita.
+std::string radiceUnita();
+
+// The Linux path of a program path (Windows or Linux form). Components that do not exist
+// keep the spelling the program gave them, so new files are created with that name.
+std::string percorsoLocale(const std::string& percorso);
+
+// Directory listing tests. esisteFile: an ordinary file (its length into *lunghezza when
+// given). esisteCartella: a directory.
+bool esisteFile(const std::string& percorso, long long* lunghezza = nullptr);
+bool esisteCartella(const std::string& percorso);
+
+// Deletes a file; a failure is the run-time error of errno.
+void eliminaFile(const std::string& percorso);
+
+// Replaces the whole content of a file atomically: a temporary file in the same folder is
+// written and flushed, renamed over the old one, and the folder flushed. Readers see either
+// the old content or the new, never a part.
+void sostituisciFile(const std::string& percorso, const std::string& contenuto);
+
+}  // namespace platform
