@@ -25,7 +25,7 @@ struct Messaggio {
 };
 
 class ServiziUI {
-public:
+  public:
     virtual ~ServiziUI() = default;
     virtual Risposta messaggio(const Messaggio& m) = 0;
     // Shows a window modally: `mostra` runs the window's own modal loop; `nome` is the
@@ -39,7 +39,10 @@ public:
 ServiziUI& servizi();
 void installaServizi(std::unique_ptr<ServiziUI> s);
 
-// MsgBox as the program calls it.
+// The answer a box gives when its default button is taken (index out of range: the first).
+Risposta rispostaPredefinita(const Messaggio& m);
+
+// MsgBox as the program calls it. An empty title becomes TITOLO_PREDEFINITO.
 Risposta MSGBOX(const std::string& testo, Pulsanti pulsanti = Pulsanti::OK,
                 Icona icona = Icona::Nessuna, const std::string& titolo = {}, int predefinito = 1);
 
