@@ -1,0 +1,11 @@
+#include "support/azzera.h"
+
+#include "archive/traccia.h"
+
+namespace supporto {
+
+void azzeraTutto() {
+    archive::azzeraTraccia();
+}
+
+}  // namespace supporto

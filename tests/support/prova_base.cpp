@@ -1,0 +1,36 @@
+#include "support/prova_base.h"
+
+#include "platform/fine_programma.h"
+#include "platform/servizi_ui.h"
+#include "support/azzera.h"
+
+namespace supporto {
+
+void fineComeEccezione() {
+    platform::impostaFineProgramma([](int codice) { throw platform::FineProgramma{codice}; });
+}
+
+int codiceFine(const std::function<void()>& azione) {
+    try {
+        azione();
+    } catch (const platform::FineProgramma& f) {
+        return f.codice;
+    }
+    return -1;
+}
+
+void ProvaBase::SetUp() {
+    azzeraTutto();
+    fineComeEccezione();
+    ui_ = &installaServiziScriptati();
+}
+
+void ProvaBase::TearDown() {
+    azzeraTutto();
+    platform::installaServizi(nullptr);
+    ui_ = nullptr;
+    // The end of the program stays an exception: a stray end must never exit the test run.
+    fineComeEccezione();
+}
+
+}  // namespace supporto

@@ -1,0 +1,30 @@
+#pragma once
+// The base fixture of the suites: clean global state, scripted UI services, and the end of
+// the program turned into a FineProgramma exception.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/servizi_scriptati.h"
+
+namespace supporto {
+
+// Makes terminaProgramma throw platform::FineProgramma{codice}.
+void fineComeEccezione();
+
+// Runs `azione` and returns the exit code it ended the program with, or -1 when it returned.
+int codiceFine(const std::function<void()>& azione);
+
+class ProvaBase : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    ServiziScriptati& ui() { return *ui_; }
+
+  private:
+    ServiziScriptati* ui_ = nullptr;
+};
+
+}  // namespace supporto
