@@ -29,7 +29,9 @@ void istruzioneStampa(const std::function<void()>& istruzione);
 
 // The event boundary: runs a window event or the start-up routine; any run-time error
 // ends in SEGNALAERRORE, and no exception leaves this function (FineProgramma excepted,
-// which is how tests see the end of the program).
+// which is how tests see the end of the program). Out of memory is reported as error 7,
+// any other exception as error 5. A printer error that reaches here unhandled is retried by
+// running the whole event again, or skipped by abandoning the rest of the event.
 void eventoProtetto(const std::function<void()>& evento);
 
 void azzeraTraccia();

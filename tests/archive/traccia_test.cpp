@@ -1,0 +1,175 @@
+#include "archive/traccia.h"
+
+#include <new>
+#include <stdexcept>
+#include <string>
+
+#include "archive/configurazione.h"
+#include "platform/fine_programma.h"
+#include "support/prova_base.h"
+
+namespace {
+
+using platform::Icona;
+using platform::Pulsanti;
+using platform::Risposta;
+using supporto::codiceFine;
+
+class Traccia : public supporto::ProvaBase {
+  protected:
+    void SetUp() override {
+        ProvaBase::SetUp();
+        archive::NOMEPROGRAMMA = "VXMIRA";
+    }
+    void TearDown() override {
+        archive::NOMEPROGRAMMA.clear();
+        ProvaBase::TearDown();
+    }
+    static void dodiciNomi() {
+        for (int i = 1; i <= 12; ++i)
+            archive::TRACCIA("P" + std::to_string(i));
+    }
+};
+
+TEST_F(Traccia, RepeatedNameTakesOneEntryAndTheRingWraps) {
+    archive::TRACCIA("A");
+    archive::TRACCIA("B");
+    archive::TRACCIA("B");
+    archive::TRACCIA("C");
+    EXPECT_EQ(archive::TRACCIA_INDICE, 3);
+    EXPECT_EQ(archive::TRACCIA_ELENCO[1], "A");
+    EXPECT_EQ(archive::TRACCIA_ELENCO[2], "B");
+    EXPECT_EQ(archive::TRACCIA_ELENCO[3], "C");
+    EXPECT_EQ(archive::TRACCIA_ELENCO[4], "");
+
+    archive::azzeraTraccia();
+    dodiciNomi();
+    EXPECT_EQ(archive::TRACCIA_INDICE, 2);
+    EXPECT_EQ(archive::TRACCIA_ELENCO[1], "P11");
+    EXPECT_EQ(archive::TRACCIA_ELENCO[2], "P12");
+    EXPECT_EQ(archive::TRACCIA_ELENCO[3], "P3");
+    EXPECT_EQ(archive::TRACCIA_ELENCO[0], "");
+    // Only the latest entry counts as a repeat: an older name is recorded again.
+    archive::TRACCIA("P11");
+    EXPECT_EQ(archive::TRACCIA_INDICE, 3);
+}
+
+TEST_F(Traccia, ReportListsTheRingOldestFirstAndEndsTheProgram) {
+    dodiciNomi();
+    const int codice =
+        codiceFine([] { archive::eventoProtetto([] { throw runtime::ErroreRuntime{53}; }); });
+    EXPECT_EQ(codice, platform::USCITA_ERRORE);
+    ASSERT_EQ(ui().messaggi.size(), 2u);
+
+    std::string atteso = "Errore 53 " + runtime::descrizioneErrore(53) + "\r\n";
+    for (int i = 3; i <= 12; ++i)
+        atteso += "P" + std::to_string(i) + "\r\n";
+    const auto& rapporto = ui().messaggi[0];
+    EXPECT_EQ(rapporto.testo, atteso);
+    EXPECT_EQ(rapporto.pulsanti, Pulsanti::OK);
+    EXPECT_EQ(rapporto.icona, Icona::Critica);
+    EXPECT_EQ(rapporto.titolo, "Ponteval VXMIRA");
+
+    const auto& avviso = ui().messaggi[1];
+    EXPECT_EQ(avviso.testo,
+              "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\nLANCIARE RIPRISTINO TASK");
+    EXPECT_EQ(avviso.pulsanti, Pulsanti::OK);
+    EXPECT_EQ(avviso.icona, Icona::Informazione);
+    EXPECT_EQ(avviso.titolo, "Ponteval");
+    EXPECT_EQ(archive::TRACCIA_INDICE, 2);
+}
+
+TEST_F(Traccia, ReportBeforeAnythingWasRecordedShowsTenEmptyLines) {
+    ui().clessidra_attiva = true;
+    EXPECT_EQ(codiceFine([] { archive::SEGNALAERRORE(runtime::ErroreRuntime{9}); }),
+              platform::USCITA_ERRORE);
+    ASSERT_EQ(ui().messaggi.size(), 2u);
+    EXPECT_EQ(ui().messaggi[0].testo, "Errore 9 " + runtime::descrizioneErrore(9) + "\r\n" +
+                                          "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_FALSE(ui().clessidra_attiva);
+    EXPECT_EQ(archive::TRACCIA_INDICE, 0);
+}
+
+TEST_F(Traccia, PrinterErrorRetriesSkipsOrEnds) {
+    int esecuzioni = 0;
+    auto stampaCheFallisceUnaVolta = [&] {
+        if (++esecuzioni == 1) throw runtime::ErroreRuntime{runtime::ERR_STAMPANTE};
+    };
+
+    ui().rispondi({Risposta::Si});
+    archive::istruzioneStampa(stampaCheFallisceUnaVolta);
+    EXPECT_EQ(esecuzioni, 2);
+    ASSERT_EQ(ui().messaggi.size(), 1u);
+    EXPECT_EQ(ui().messaggi[0].testo, "ERR.STAMPANTE - SI VUOLE RITENTARE ?");
+    EXPECT_EQ(ui().messaggi[0].pulsanti, Pulsanti::SiNo);
+    EXPECT_EQ(ui().messaggi[0].icona, Icona::Critica);
+    EXPECT_EQ(ui().messaggi[0].titolo, "Ponteval");
+
+    esecuzioni = 0;
+    ui().messaggi.clear();
+    ui().rispondi({Risposta::No, Risposta::No});
+    archive::istruzioneStampa(stampaCheFallisceUnaVolta);  // returns: the routine goes on
+    EXPECT_EQ(esecuzioni, 1);
+    ASSERT_EQ(ui().messaggi.size(), 2u);
+    EXPECT_EQ(ui().messaggi[1].testo,
+              "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)");
+    EXPECT_EQ(ui().messaggi[1].icona, Icona::Esclamazione);
+    EXPECT_EQ(ui().messaggi[1].titolo, "Ponteval");
+
+    esecuzioni = 0;
+    ui().messaggi.clear();
+    ui().rispondi({Risposta::No, Risposta::Si});
+    EXPECT_EQ(codiceFine([&] { archive::istruzioneStampa(stampaCheFallisceUnaVolta); }),
+              platform::USCITA_ERRORE);
+    EXPECT_EQ(ui().messaggi.size(), 2u);
+
+    // Any other error is not the printer's: it travels on untouched.
+    ui().messaggi.clear();
+    EXPECT_THROW(archive::istruzioneStampa([] { throw runtime::ErroreRuntime{57}; }),
+                 runtime::ErroreRuntime);
+    EXPECT_TRUE(ui().messaggi.empty());
+}
+
+TEST_F(Traccia, EventBoundaryTurnsEveryExceptionIntoTheReport) {
+    bool eseguito = false;
+    archive::eventoProtetto([&] { eseguito = true; });
+    EXPECT_TRUE(eseguito);
+    EXPECT_TRUE(ui().messaggi.empty());
+
+    EXPECT_EQ(codiceFine([] { archive::eventoProtetto([] { throw std::bad_alloc(); }); }),
+              platform::USCITA_ERRORE);
+    ASSERT_EQ(ui().messaggi.size(), 2u);
+    EXPECT_EQ(ui().messaggi[0].testo.rfind("Errore 7 ", 0), 0u);
+
+    ui().messaggi.clear();
+    EXPECT_EQ(codiceFine([] { archive::eventoProtetto([] { throw std::logic_error("x"); }); }),
+              platform::USCITA_ERRORE);
+    ASSERT_EQ(ui().messaggi.size(), 2u);
+    EXPECT_EQ(ui().messaggi[0].testo.rfind("Errore 5 ", 0), 0u);
+
+    // An end of the program inside the event is not an error and shows nothing.
+    ui().messaggi.clear();
+    EXPECT_EQ(
+        codiceFine([] {
+            archive::eventoProtetto([] { platform::terminaProgramma(platform::USCITA_MESSAGGIO); });
+        }),
+        platform::USCITA_MESSAGGIO);
+    EXPECT_TRUE(ui().messaggi.empty());
+
+    // A printer error nobody resumed: "retry" runs the event again, "no, no" abandons it.
+    int volte = 0;
+    ui().rispondi({Risposta::Si});
+    archive::eventoProtetto([&] {
+        if (++volte == 1) throw runtime::ErroreRuntime{runtime::ERR_STAMPANTE};
+    });
+    EXPECT_EQ(volte, 2);
+    volte = 0;
+    ui().rispondi({Risposta::No, Risposta::No});
+    archive::eventoProtetto([&] {
+        ++volte;
+        throw runtime::ErroreRuntime{runtime::ERR_STAMPANTE};
+    });
+    EXPECT_EQ(volte, 1);
+}
+
+}  // namespace
