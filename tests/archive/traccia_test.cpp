@@ -5,7 +5,10 @@
 #include <string>
 
 #include "archive/configurazione.h"
+#include "archive/slot_file.h"
+#include "platform/canali.h"
 #include "platform/fine_programma.h"
+#include "support/cartella_temporanea.h"
 #include "support/prova_base.h"
 
 namespace {
@@ -54,7 +57,11 @@ TEST_F(Traccia, RepeatedNameTakesOneEntryAndTheRingWraps) {
     EXPECT_EQ(archive::TRACCIA_INDICE, 3);
 }
 
-TEST_F(Traccia, ReportListsTheRingOldestFirstAndEndsTheProgram) {
+TEST_F(Traccia, ReportListsTheRingOldestFirstClosesFilesAndEndsTheProgram) {
+    supporto::CartellaTemporanea cartella;
+    const int canale = platform::canaleLibero();
+    platform::apriBinario(canale, cartella.file("DIP.DAT"));
+    archive::CANALE[2] = static_cast<int16_t>(canale);
     dodiciNomi();
     const int codice =
         codiceFine([] { archive::eventoProtetto([] { throw runtime::ErroreRuntime{53}; }); });
@@ -77,6 +84,8 @@ TEST_F(Traccia, ReportListsTheRingOldestFirstAndEndsTheProgram) {
     EXPECT_EQ(avviso.icona, Icona::Informazione);
     EXPECT_EQ(avviso.titolo, "Ponteval");
     EXPECT_EQ(archive::TRACCIA_INDICE, 2);
+    EXPECT_EQ(archive::CANALE[2], 0);
+    EXPECT_FALSE(platform::canaleAperto(canale));
 }
 
 TEST_F(Traccia, ReportBeforeAnythingWasRecordedShowsTenEmptyLines) {
