@@ -1,0 +1,43 @@
+#pragma once
+// The working state of one ISAM call: the file, its format, and the path from the root to
+// a leaf (block text, chosen entry, used entries and block number at each level).
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "isam/blocco.h"
+
+namespace isam {
+
+struct Percorso {
+    double numero = 0;  // file number of the index
+    int slot = 0;       // its slot in the file tables
+    Formato f;
+    std::string alta;  // the high key
+    // Index 1 = root, 2 = level-2 block, 3 = leaf; index 0 unused.
+    std::array<std::string, 4> T;
+    std::array<long, 4> M{};       // chosen entry of each block
+    std::array<long, 4> usate{};   // used entries of each block
+    std::array<long, 4> blocco{};  // block number of each block on the path
+    bool vuoto = false;            // the root has no used entry
+    bool trovato = false;          // the leaf entry M[3] holds the key
+};
+
+// Reads block `numero` of the index into p.T[livello]; a number outside the file or
+// a block that breaks the format is a run-time error.
+void leggiBlocco(Percorso& p, int livello, long numero);
+// Writes a block text as block `numero`.
+void scriviBlocco(const Percorso& p, long numero, const std::string& blocco);
+// The child block named by entry m of the block at `livello` (1 or 2).
+long figlio(const Percorso& p, int livello, long m);
+// Number of whole blocks in the file.
+long blocchiNelFile(const Percorso& p);
+
+// Descends from the root to the leaf for `chiave`: three block reads.
+void trova(Percorso& p, std::string_view chiave);
+
+double inserisci(Percorso& p, const std::string& chiave, double record);
+double cancella(Percorso& p, const std::string& chiave);
+
+}  // namespace isam
