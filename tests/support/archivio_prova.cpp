@@ -1,0 +1,130 @@
+#include "support/archivio_prova.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "archive/catalogo.h"
+#include "archive/configurazione.h"
+#include "archive/semaforo.h"
+#include "archive/slot_file.h"
+#include "platform/percorsi.h"
+
+namespace supporto {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool salvaVariabile(const char* nome, std::string& valore) {
+    const char* v = std::getenv(nome);
+    if (v) valore = v;
+    return v != nullptr;
+}
+
+void ripristinaVariabile(const char* nome, bool c_era, const std::string& valore) {
+    if (c_era)
+        setenv(nome, valore.c_str(), 1);
+    else
+        unsetenv(nome);
+}
+
+}  // namespace
+
+std::string recordCatalogo(const std::string& modello, int lunghezza) {
+    if (modello.size() > 29) throw std::invalid_argument("template longer than 29: " + modello);
+    char cifre[16];
+    std::snprintf(cifre, sizeof cifre, "%05d", lunghezza);
+    std::string record = "   " + modello + std::string(29 - modello.size(), ' ') + cifre;
+    record.resize(79, ' ');
+    return record;
+}
+
+ArchivioProva::ArchivioProva(const std::vector<VoceCatalogo>& voci) {
+    unitaC_ = salvaVariabile("PONTEVAL_UNITA", unitaPrima_);
+    registroC_ = salvaVariabile("PONTEVAL_REGISTRO", registroPrima_);
+    radice_ = tmp_.file("unita");
+    setenv("PONTEVAL_UNITA", radice_.c_str(), 1);
+    setenv("PONTEVAL_REGISTRO", fileRegistro().c_str(), 1);
+    cartella(ARCHIVI);
+    cartella(PROGRAMMI);
+    archive::PERCORSOARCHIVI = ARCHIVI;
+    archive::PERCORSOPROGRAMMI = PROGRAMMI;
+    archive::NOMEPROGRAMMA = "VXMIRA";
+    archive::NOMEPROGETTO = "VXMIRA";
+    for (const auto& v : voci) {
+        if (v.numero < 1) throw std::invalid_argument("file number below 1");
+        if (record_.size() < static_cast<size_t>(v.numero))
+            record_.resize(static_cast<size_t>(v.numero), std::string(79, ' '));
+        record_[static_cast<size_t>(v.numero) - 1] = recordCatalogo(v.modello, v.lunghezza);
+    }
+    riscriviCatalogo();
+}
+
+ArchivioProva::~ArchivioProva() {
+    archive::azzeraSlot();  // closes every channel before the folder goes
+    archive::azzeraCatalogo();
+    archive::azzeraConfigurazione();
+    archive::azzeraSemaforo();
+    ripristinaVariabile("PONTEVAL_UNITA", unitaC_, unitaPrima_);
+    ripristinaVariabile("PONTEVAL_REGISTRO", registroC_, registroPrima_);
+}
+
+void ArchivioProva::catalogo(const VoceCatalogo& voce) {
+    recordGrezzo(voce.numero, recordCatalogo(voce.modello, voce.lunghezza));
+}
+
+void ArchivioProva::recordGrezzo(int numero, const std::string& record) {
+    if (numero < 1) throw std::invalid_argument("file number below 1");
+    if (record_.size() < static_cast<size_t>(numero))
+        record_.resize(static_cast<size_t>(numero), std::string(79, ' '));
+    record_[static_cast<size_t>(numero) - 1] = record;
+    riscriviCatalogo();
+}
+
+void ArchivioProva::riscriviCatalogo() const {
+    std::string tutto;
+    for (const auto& r : record_)
+        tutto += r;
+    scrivi(std::string(ARCHIVI) + "\\QZBASE.DAT", tutto);
+}
+
+std::string ArchivioProva::completo(const std::string& percorso) const {
+    const bool assoluto = (percorso.size() >= 2 && percorso[1] == ':') ||
+                          (!percorso.empty() && (percorso[0] == '/' || percorso[0] == '\\'));
+    return assoluto ? percorso : std::string(ARCHIVI) + "\\" + percorso;
+}
+
+std::string ArchivioProva::locale(const std::string& percorso) const {
+    return platform::percorsoLocale(completo(percorso));
+}
+
+void ArchivioProva::cartella(const std::string& percorso) const {
+    fs::create_directories(locale(percorso));
+}
+
+void ArchivioProva::scrivi(const std::string& percorso, const std::string& contenuto) const {
+    const fs::path p = locale(percorso);
+    fs::create_directories(p.parent_path());
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
+    if (!f) throw std::runtime_error("cannot write " + p.string());
+}
+
+std::string ArchivioProva::leggi(const std::string& percorso) const {
+    std::ifstream f(locale(percorso), std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+bool ArchivioProva::esiste(const std::string& percorso) const {
+    return fs::exists(locale(percorso));
+}
+
+void ArchivioProva::scriviTask(const std::string& primaRiga) const {
+    scrivi("C:\\VXSTASK\\VXSTASK.INI", primaRiga + "\r\n");
+}
+
+}  // namespace supporto
