@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
 #include <string>
 
 #include "archive/traccia.h"
@@ -11,6 +13,24 @@
 #include "prova_dizionario.h"
 
 using namespace dictionary;
+
+// Counts the allocations of the whole test program while `contaAllocazioni` is set.
+namespace {
+bool contaAllocazioni = false;
+long allocazioni = 0;
+}  // namespace
+
+void* operator new(std::size_t n) {
+    if (contaAllocazioni) ++allocazioni;
+    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 class Lettura : public ProvaDizionario {
   protected:
@@ -121,4 +141,20 @@ TEST_F(Lettura, BufferSconosciuto) {
     EXPECT_EQ(ui().messaggi[0].pulsanti, platform::Pulsanti::OK);
     EXPECT_EQ(ui().messaggi[0].icona, platform::Icona::Nessuna);
     EXPECT_EQ(archive::TRACCIA_INDICE, 0);
+}
+
+// Reads run for every field shown: no cache, no temporary copies, only the result.
+TEST_F(Lettura, AllocaSoloIlRisultato) {
+    DIPX_S = record(1, "-" + std::string(50, '1'));
+    DIPX_S.replace(222, 1, "1");
+    contaAllocazioni = true;
+    allocazioni = 0;
+    const std::string lungo = RepoR("DIPX$,00001,40,2,0,Q901");  // too long to live inline
+    const std::string corto = RepoR("DIPX$,00001,08,N,0,Q902");
+    const double valore = RepoRN(P054);
+    contaAllocazioni = false;
+    EXPECT_EQ(allocazioni, 1);
+    EXPECT_EQ(lungo, "-0" + std::string(37, '1') + ".11");
+    EXPECT_EQ(corto, "-01111111");
+    EXPECT_EQ(valore, 1);
 }
