@@ -56,8 +56,6 @@ double inserisci(Percorso& p, const std::string& chiave, double record) {
         primaInserzione(p, chiave, record);
         return 0;
     }
-    // Blocks below the root are never left full; one that is has been damaged.
-    if (p.usate[3] >= VOCI_BLOCCO || p.usate[2] >= VOCI_BLOCCO) indiceDanneggiato();
     const bool divideFoglia = p.usate[3] + 1 == VOCI_BLOCCO;
     const bool divideLivello2 = divideFoglia && p.usate[2] + 1 == VOCI_BLOCCO;
     if (divideLivello2 && p.usate[1] >= VOCI_BLOCCO)

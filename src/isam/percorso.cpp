@@ -14,6 +14,8 @@ void leggiBlocco(Percorso& p, int livello, long numero) {
     p.T[livello].assign(area);
     p.blocco[livello] = numero;
     p.usate[livello] = vociUsate(p.T[livello], p.f);
+    // Blocks below the root are split as they fill: one found full has been damaged.
+    if (livello > 1 && p.usate[livello] >= VOCI_BLOCCO) indiceDanneggiato();
 }
 
 void scriviBlocco(const Percorso& p, long numero, const std::string& blocco) {

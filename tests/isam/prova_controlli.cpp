@@ -1,0 +1,114 @@
+// The argument checks, their messages and their order; initialisation.
+
+#include <filesystem>
+
+#include "archive/catalogo.h"
+#include "indice_prova.h"
+
+using isam::ISAM;
+using prova::IDX10;
+
+namespace {
+
+class Controlli : public prova::ProvaIsam {};
+
+const std::string K10 = "0010020003";
+
+TEST_F(Controlli, OgniControlloMostraIlSuoMessaggioERestituisceMenoUno) {
+    archive::FAIOPEN(IDX10);
+    // An empty file is reported before any key check.
+    EXPECT_EQ(ISAM(IDX10, "", isam::ISAM_TROVA, 0), -1);
+    EXPECT_EQ(ui().ultimoTesto(), "ERRORE ISAM - FILE VUOTO 7");
+    const auto& m = ui().messaggi.back();
+    EXPECT_EQ(m.pulsanti, platform::Pulsanti::OK);
+    EXPECT_EQ(m.titolo, platform::TITOLO_PREDEFINITO);
+
+    nuovoIndice(IDX10);
+    ASSERT_EQ(ISAM(IDX10, K10, isam::ISAM_INSERISCI, 15), 0);
+    const std::string prima = byte(IDX10);
+    const size_t mostrati = ui().messaggi.size();
+
+    struct Caso {
+        std::string chiave;
+        int16_t operazione;
+        double record;
+        std::string messaggio;
+    };
+    const Caso casi[] = {
+        {"", isam::ISAM_TROVA, 0, "ERRORE ISAM - LUNK=0"},
+        {"001002000", isam::ISAM_TROVA, 0, "ERRORE ISAM - LUNK NO OK"},
+        {"00100200030", isam::ISAM_SUCCESSIVA, 0, "ERRORE ISAM - LUNK NO OK"},
+        {"          ", isam::ISAM_TROVA, 0, "ERRORE ISAM - K=BLANK"},
+        {"          ", isam::ISAM_INSERISCI, 4, "ERRORE ISAM - K=BLANK"},
+        {K10, 5, 0, "ERRORE CODICE ISAM 5"},
+        {"0010020004", isam::ISAM_INSERISCI, 0, "ERR.ISAM - N.REC.=0"},
+        {"0010020004", isam::ISAM_INSERISCI, 1000000, "ERR.ISAM - N.REC. > 999999"},
+        {"0010020004", isam::ISAM_INSERISCI, -3, "ERR.ISAM - N.REC. NON VALIDO"},
+        {"0010020004", isam::ISAM_INSERISCI, 2.5, "ERR.ISAM - N.REC. NON VALIDO"},
+        {"00100\xFC"
+         "0004",
+         isam::ISAM_INSERISCI, 4, "ERR.ISAM - CHIAVE NON VALIDA"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.messaggio);
+        EXPECT_EQ(ISAM(IDX10, c.chiave, c.operazione, c.record), -1);
+        EXPECT_EQ(ui().ultimoTesto(), c.messaggio);
+    }
+    EXPECT_EQ(ui().messaggi.size(), mostrati + std::size(casi));
+    EXPECT_EQ(byte(IDX10), prima);
+
+    // Without a message: a duplicate, an absent key, a blank key for next.
+    EXPECT_EQ(ISAM(IDX10, K10, isam::ISAM_INSERISCI, 99), -1);
+    EXPECT_EQ(ISAM(IDX10, "0010020004", isam::ISAM_CANCELLA, 0), -1);
+    EXPECT_EQ(ISAM(IDX10, "          ", isam::ISAM_SUCCESSIVA, 0), 15);
+    EXPECT_EQ(isam::CHIAVEISAM_S, K10);
+    EXPECT_EQ(ui().messaggi.size(), mostrati + std::size(casi));
+    EXPECT_EQ(byte(IDX10), prima);
+}
+
+TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
+    // A closed file under a company folder: the open and the recreation both need the
+    // company, set once by the caller.
+    std::filesystem::create_directory(cartella.file("DITTA012"));
+    archive::DITTAOPEN = "12";
+    EXPECT_EQ(ISAM(prova::IDX_DITTA, "", isam::ISAM_INIZIALIZZA, 0), 0);
+    EXPECT_TRUE(ui().messaggi.empty());
+    const std::string vuota = std::string(10, '\xFC') + "1000000";
+    std::string radice;
+    for (int i = 0; i < 128; ++i)
+        radice += vuota;
+    EXPECT_EQ(cartella.leggi("DITTA012/IDXD.DAT"), radice);
+    EXPECT_NE(archive::CANALE[11], 0);
+
+    // A grown index goes back to its root only; find and next see it empty.
+    nuovoIndice(IDX10);
+    for (int i = 0; i < 300; ++i)
+        ISAM(IDX10, "K" + std::to_string(100000000 + i), 1, i + 1);
+    EXPECT_GT(byte(IDX10).size(), 2176u * 3);
+    nuovoIndice(IDX10);
+    EXPECT_EQ(byte(IDX10), radice);
+    EXPECT_EQ(ISAM(IDX10, K10, isam::ISAM_TROVA, 0), -1);
+    EXPECT_EQ(ISAM(IDX10, K10, isam::ISAM_SUCCESSIVA, 0), isam::ISAM_FINE);
+    EXPECT_EQ(isam::CHIAVEISAM_S, std::string(10, '\xFC'));
+    EXPECT_EQ(prova::ProvaIsam::guasti(IDX10), "");
+
+    // A record length that no key length fits: refused before the file is deleted.
+    scriviByte(prova::IDX_STORTO, "dati");
+    EXPECT_EQ(ISAM(prova::IDX_STORTO, "", isam::ISAM_INIZIALIZZA, 0), -1);
+    EXPECT_EQ(ui().ultimoTesto(), "ERRORE ISAM - LUNK NO OK");
+    EXPECT_EQ(byte(prova::IDX_STORTO), "dati");
+}
+
+TEST_F(Controlli, LaVerificaApreEChiudeIlFileSenzaConsumareIValoriOpen) {
+    std::filesystem::create_directory(cartella.file("DITTA005"));
+    archive::DITTAOPEN = "5";
+    ASSERT_EQ(ISAM(prova::IDX_DITTA, "", isam::ISAM_INIZIALIZZA, 0), 0);
+    ASSERT_EQ(ISAM(prova::IDX_DITTA, "AAAAAAAAAA", isam::ISAM_INSERISCI, 3), 0);
+    archive::CHIUDIFILE(prova::IDX_DITTA);
+    archive::DITTAOPEN = "5";
+    EXPECT_TRUE(isam::verificaIndice(prova::IDX_DITTA).empty());
+    EXPECT_EQ(archive::CANALE[11], 0);
+    EXPECT_EQ(archive::DITTAOPEN, "5");
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// The bytes the engine writes, compared with blocks built by hand from the format rules,
+// and the block search on blocks of every awkward size.
+
+#include "indice_prova.h"
+#include "isam/blocco.h"
+
+using isam::ISAM;
+using prova::blocco;
+using prova::IDX3;
+using prova::voce;
+
+namespace {
+
+class Formato : public prova::ProvaIsam {};
+
+std::string chiave3(int i) {
+    std::string k = std::to_string(i);
+    return std::string(3 - k.size(), '0') + k;
+}
+
+std::string chiave4(int i) {
+    std::string k = std::to_string(i);
+    return std::string(4 - k.size(), '0') + k;
+}
+
+TEST_F(Formato, PrimaInserzioneEDivisioneDellaFogliaScrivonoIByteDelFormato) {
+    nuovoIndice(IDX3);
+    ASSERT_EQ(ISAM(IDX3, "500", isam::ISAM_INSERISCI, 7), 0);
+    EXPECT_EQ(byte(IDX3), blocco(3, '1', {"5001000002"}) + blocco(3, '2', {"5002000003"}) +
+                              blocco(3, '3', {"5003000007"}));
+
+    // 127 keys in the leaf, then a key below all: separators follow it up to the root.
+    nuovoIndice(IDX3);
+    for (int i = 1; i <= 127; ++i)
+        ASSERT_EQ(ISAM(IDX3, chiave3(2 * i), 1, 1000 + i), 0);
+    std::vector<std::string> foglia;
+    for (int i = 1; i <= 127; ++i)
+        foglia.push_back(voce(chiave3(2 * i), '3', 1000 + i));
+    EXPECT_EQ(byte(IDX3), blocco(3, '1', {voce("002", '1', 2)}) +
+                              blocco(3, '2', {voce("002", '2', 3)}) + blocco(3, '3', foglia));
+
+    // The 128th key splits the leaf: 64 entries stay, 64 go to block 4, whose first key
+    // becomes the second separator.
+    ASSERT_EQ(ISAM(IDX3, "000", isam::ISAM_INSERISCI, 999999), 0);
+    foglia.insert(foglia.begin(), voce("000", '3', 999999));
+    const std::vector<std::string> bassa(foglia.begin(), foglia.begin() + 64);
+    const std::vector<std::string> alta(foglia.begin() + 64, foglia.end());
+    const std::string atteso = blocco(3, '1', {voce("000", '1', 2)}) +
+                               blocco(3, '2', {voce("000", '2', 3), voce(chiave3(128), '2', 4)}) +
+                               blocco(3, '3', bassa) + blocco(3, '3', alta);
+    EXPECT_EQ(byte(IDX3), atteso);
+    EXPECT_EQ(ISAM(IDX3, chiave3(128), isam::ISAM_TROVA, 0), 1064);
+    EXPECT_EQ(guasti(IDX3), "");
+
+    // Deleting the first key of the first leaf moves the separators back up.
+    EXPECT_EQ(ISAM(IDX3, "000", isam::ISAM_CANCELLA, 0), 999999);
+    const std::vector<std::string> bassa2(foglia.begin() + 1, foglia.begin() + 64);
+    EXPECT_EQ(byte(IDX3), blocco(3, '1', {voce("002", '1', 2)}) +
+                              blocco(3, '2', {voce("002", '2', 3), voce(chiave3(128), '2', 4)}) +
+                              blocco(3, '3', bassa2) + blocco(3, '3', alta));
+}
+
+TEST(RicercaNelBlocco, TrovaOgniChiaveEIlVicinoGiustoConUnoDueTreE127Voci) {
+    const isam::Formato f{4};
+    for (const int n : {0, 1, 2, 3, 4, 127, 128}) {
+        SCOPED_TRACE(n);
+        std::vector<std::string> voci;
+        for (int i = 1; i <= n; ++i)
+            voci.push_back(voce(chiave4(10 * i), '3', i));
+        const std::string b = blocco(4, '3', voci);
+        ASSERT_EQ(isam::vociUsate(b, f), n);
+        for (int i = 1; i <= n; ++i) {
+            EXPECT_EQ(isam::cercaNelBlocco(b, f, chiave4(10 * i), n), i);
+            // Absent keys land on the last entry below them.
+            EXPECT_EQ(isam::cercaNelBlocco(b, f, chiave4(10 * i + 5), n), i);
+        }
+        EXPECT_EQ(isam::cercaNelBlocco(b, f, "0000", n), 1);
+        EXPECT_EQ(isam::cercaNelBlocco(b, f, "\xFC\xFC\xFC\xFC", n), n == 0 ? 1 : n);
+    }
+}
+
+TEST(RicercaNelBlocco, MettereETogliereVociTengonoLOrdineELeVociVuote) {
+    const isam::Formato f{3};
+    std::string b = blocco(3, '2', {});
+    isam::mettiVoce(b, f, 1, 0, voce("200", '2', 2));
+    isam::mettiVoce(b, f, 1, 1, voce("100", '2', 1));
+    isam::mettiVoce(b, f, 2, 2, voce("300", '2', 3));
+    isam::mettiVoce(b, f, 2, 3, voce("250", '2', 4));
+    EXPECT_EQ(b, blocco(3, '2', {"1002000001", "2002000002", "2502000004", "3002000003"}));
+    isam::togliVoce(b, f, 1, 4, '2');
+    isam::togliVoce(b, f, 3, 3, '2');
+    EXPECT_EQ(b, blocco(3, '2', {"2002000002", "2502000004"}));
+
+    // A full block: removal closes up and ends with an empty entry of the block's level.
+    std::vector<std::string> voci;
+    for (int i = 0; i < 128; ++i)
+        voci.push_back(voce(chiave3(i), '1', i + 2));
+    std::string piena = blocco(3, '1', voci);
+    EXPECT_THROW(isam::mettiVoce(piena, f, 128, 128, voce("999", '1', 5)), runtime::ErroreRuntime);
+    isam::togliVoce(piena, f, 1, 128, '1');
+    voci.erase(voci.begin());
+    EXPECT_EQ(piena, blocco(3, '1', voci));
+}
+
+}  // namespace
