@@ -46,15 +46,17 @@ std::string recordCatalogo(const std::string& modello, int lunghezza) {
 ArchivioProva::ArchivioProva(const std::vector<VoceCatalogo>& voci) {
     unitaC_ = salvaVariabile("PONTEVAL_UNITA", unitaPrima_);
     registroC_ = salvaVariabile("PONTEVAL_REGISTRO", registroPrima_);
+    runtimeC_ = salvaVariabile("XDG_RUNTIME_DIR", runtimePrima_);
     radice_ = tmp_.file("unita");
     setenv("PONTEVAL_UNITA", radice_.c_str(), 1);
     setenv("PONTEVAL_REGISTRO", fileRegistro().c_str(), 1);
+    // A private place for the previous-instance lock: parallel test processes and a real
+    // copy of the program on this machine do not see each other.
+    fs::create_directories(tmp_.file("run"));
+    setenv("XDG_RUNTIME_DIR", tmp_.file("run").c_str(), 1);
     cartella(ARCHIVI);
     cartella(PROGRAMMI);
-    archive::PERCORSOARCHIVI = ARCHIVI;
-    archive::PERCORSOPROGRAMMI = PROGRAMMI;
-    archive::NOMEPROGRAMMA = "VXMIRA";
-    archive::NOMEPROGETTO = "VXMIRA";
+    impostaGlobali();
     for (const auto& v : voci) {
         if (v.numero < 1) throw std::invalid_argument("file number below 1");
         if (record_.size() < static_cast<size_t>(v.numero))
@@ -71,6 +73,14 @@ ArchivioProva::~ArchivioProva() {
     archive::azzeraSemaforo();
     ripristinaVariabile("PONTEVAL_UNITA", unitaC_, unitaPrima_);
     ripristinaVariabile("PONTEVAL_REGISTRO", registroC_, registroPrima_);
+    ripristinaVariabile("XDG_RUNTIME_DIR", runtimeC_, runtimePrima_);
+}
+
+void ArchivioProva::impostaGlobali() const {
+    archive::PERCORSOARCHIVI = ARCHIVI;
+    archive::PERCORSOPROGRAMMI = PROGRAMMI;
+    archive::NOMEPROGRAMMA = "VXMIRA";
+    archive::NOMEPROGETTO = "VXMIRA";
 }
 
 void ArchivioProva::catalogo(const VoceCatalogo& voce) {

@@ -4,8 +4,11 @@
 //   C:\ARCHIVI             the archive directory (PERCORSOARCHIVI), with QZBASE.DAT
 //   C:\PROGRAMMI           the programs directory (PERCORSOPROGRAMMI)
 //   <tmp>/registro.reg     the registry export file ($PONTEVAL_REGISTRO), absent until written
+//   <tmp>/run              $XDG_RUNTIME_DIR, where the previous-instance lock goes
 // NOMEPROGRAMMA and NOMEPROGETTO are "VXMIRA". Everything is put back (environment, open
 // files, the globals above) when the object goes.
+// A fixture member is built before ProvaBase::SetUp resets the globals: call impostaGlobali()
+// after the base SetUp (or build the installation inside the test).
 //
 //   supporto::ArchivioProva a({{2, "DITTA###\\DIP.DAT", 600}, {7, "DITTA###\\DIP.IDX", 2000}});
 //   a.cartella("C:\\ARCHIVI\\DITTA001");
@@ -38,6 +41,9 @@ class ArchivioProva {
     ArchivioProva(const ArchivioProva&) = delete;
     ArchivioProva& operator=(const ArchivioProva&) = delete;
 
+    // Points PERCORSOARCHIVI, PERCORSOPROGRAMMI, NOMEPROGRAMMA, NOMEPROGETTO at this installation.
+    void impostaGlobali() const;
+
     // Adds or replaces a catalogue entry; numbers in between get blank records.
     void catalogo(const VoceCatalogo& voce);
     // Puts an arbitrary 79-character record (or a shorter text, for damaged catalogues).
@@ -63,8 +69,8 @@ class ArchivioProva {
     CartellaTemporanea tmp_;
     std::string radice_;
     std::vector<std::string> record_;  // index 0 = file number 1
-    std::string unitaPrima_, registroPrima_;
-    bool unitaC_ = false, registroC_ = false;
+    std::string unitaPrima_, registroPrima_, runtimePrima_;
+    bool unitaC_ = false, registroC_ = false, runtimeC_ = false;
 };
 
 }  // namespace supporto

@@ -1,0 +1,137 @@
+// The archive semaphore between real processes, and the end of the run.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+#include <thread>
+
+#include "archive/configurazione.h"
+#include "archive/record.h"
+#include "archive/semaforo.h"
+#include "archive/slot_file.h"
+#include "platform/canali.h"
+#include "platform/fine_programma.h"
+#include "runtime/numeri.h"
+#include "support/archivio_prova.h"
+#include "support/prova_base.h"
+
+using namespace archive;
+
+namespace {
+
+class Semaforo : public supporto::ProvaBase {
+  protected:
+    supporto::ArchivioProva a{{{30, "CONTA.DAT", 10}}};
+
+    void SetUp() override {
+        ProvaBase::SetUp();
+        a.impostaGlobali();
+    }
+};
+
+// Runs `corpo` in a child process; its exit status is 0 when it returned normally.
+pid_t figlio(const std::function<void()>& corpo) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        int codice = 0;
+        try {
+            corpo();
+        } catch (...) {
+            codice = 99;
+        }
+        _exit(codice);
+    }
+    return pid;
+}
+
+int attendi(pid_t pid) {
+    int stato = 0;
+    waitpid(pid, &stato, 0);
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+}
+
+TEST_F(Semaforo, IlSecondoProcessoEntraSoloDopoIlRilascio) {
+    APRISEMA();
+    EXPECT_NE(CANALE[FILE_SEMAFORO], 0);
+    EXPECT_TRUE(a.esiste("QZSEMA.DAT"));  // created empty
+    const std::string segno = a.locale("ENTRATO");
+    const pid_t pid = figlio([&] {
+        APRISEMA();
+        std::FILE* f = std::fopen(segno.c_str(), "w");
+        if (f) std::fclose(f);
+        CHIUDISEMA();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    EXPECT_FALSE(std::filesystem::exists(segno));
+    int stato = 0;
+    EXPECT_EQ(waitpid(pid, &stato, WNOHANG), 0);  // still waiting
+    CHIUDISEMA();
+    EXPECT_EQ(CANALE[FILE_SEMAFORO], 0);
+    EXPECT_EQ(attendi(pid), 0);
+    EXPECT_TRUE(std::filesystem::exists(segno));
+    EXPECT_EQ(a.leggi("QZSEMA.DAT"), "");
+}
+
+TEST_F(Semaforo, NessunAggiornamentoPerso) {
+    FAIOPEN(30);
+    SCRIVIREC(30, 1, "0         ");
+    constexpr int GIRI = 300;
+    auto incrementa = [] {
+        for (int i = 0; i < GIRI; ++i) {
+            APRISEMA();
+            LEGGIREC(30, 1);
+            std::string n = runtime::testoNumero(runtime::VAL(AREAREC[30]) + 1);
+            n.resize(10, ' ');
+            SCRIVIREC(30, 1, n);
+            CHIUDISEMA();
+        }
+    };
+    const pid_t pid = figlio(incrementa);
+    incrementa();
+    EXPECT_EQ(attendi(pid), 0);
+    LEGGIREC(30, 1);
+    EXPECT_EQ(runtime::VAL(AREAREC[30]), 2 * GIRI);
+}
+
+TEST_F(Semaforo, ChiusuraSenzaAperturaNonFaNulla) {
+    FAIOPEN(30);
+    CHIUDISEMA();
+    EXPECT_TRUE(platform::canaleAperto(CANALE[30]));
+    EXPECT_EQ(CANALE[FILE_SEMAFORO], 0);
+}
+
+TEST_F(Semaforo, TerminaRiscriveIlFileTask) {
+    EXPECT_EQ(fileTask(), "C:\\VXSTASK\\VXSTASK.INI");
+    NOMEPROGRAMMA = "qzmira";
+    EXPECT_EQ(fileTask(), "C:\\PTORVALE\\QZCOMUNE.QZP");
+    NOMEPROGRAMMA = "vxmira";
+    EXPECT_EQ(fileTask(), "C:\\VXSTASK\\VXSTASK.INI");
+
+    a.scrivi("C:\\VXSTASK\\VXSTASK.INI", "12 vecchio\r\naltra riga\r\n");
+    FAIOPEN(30);
+    CODICETASK = "07";
+    EXPECT_EQ(supporto::codiceFine([] { TERMINA(); }), platform::USCITA_NORMALE);
+    EXPECT_EQ(a.leggi("C:\\VXSTASK\\VXSTASK.INI"), "07" + std::string(98, ' ') + "\r\n");
+    EXPECT_EQ(CANALE[30], 0);
+    EXPECT_FALSE(platform::canaleAperto(1));
+    // Nothing is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(a.locale("C:\\VXSTASK")),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    CODICETASK = "";
+    EXPECT_EQ(supporto::codiceFine([] { TERMINA(); }), platform::USCITA_NORMALE);
+    EXPECT_EQ(a.leggi("C:\\VXSTASK\\VXSTASK.INI"), std::string(100, ' ') + "\r\n");
+
+    // No task file: nothing is written, the run ends all the same.
+    std::filesystem::remove(a.locale("C:\\VXSTASK\\VXSTASK.INI"));
+    EXPECT_EQ(supporto::codiceFine([] { TERMINA(); }), platform::USCITA_NORMALE);
+    EXPECT_FALSE(a.esiste("C:\\VXSTASK\\VXSTASK.INI"));
+}
+
+}  // namespace
