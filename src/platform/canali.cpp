@@ -45,7 +45,7 @@ void apri(int canale, const std::string& percorso, int flag, Modo modo) {
     do {
         fd = open(locale.c_str(), flag | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) runtime::erroreDaSistema(errno);
+    if (fd < 0) erroreDiApertura(errno, locale);
     struct stat st {};
     if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         close(fd);

@@ -141,6 +141,17 @@ bool esisteCartella(const std::string& percorso) {
     return stat(percorsoLocale(percorso).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+void erroreDiApertura(int codiceErrno, const std::string& locale) {
+    if (codiceErrno == ENOENT) {
+        const size_t barra = locale.rfind('/');
+        const std::string cartella = barra == std::string::npos ? "." : locale.substr(0, barra + 1);
+        struct stat st {};
+        if (stat(cartella.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+            throw runtime::ErroreRuntime{runtime::ERR_PERCORSO};
+    }
+    runtime::erroreDaSistema(codiceErrno);
+}
+
 void eliminaFile(const std::string& percorso) {
     if (unlink(percorsoLocale(percorso).c_str()) != 0) runtime::erroreDaSistema(errno);
 }
@@ -169,7 +180,7 @@ void sostituisciFile(const std::string& percorso, const std::string& contenuto) 
     const std::string temporaneo = destinazione + ".~" + std::to_string(getpid());
     unlink(temporaneo.c_str());
     int fd = open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) runtime::erroreDaSistema(errno);
+    if (fd < 0) erroreDiApertura(errno, destinazione);
     try {
         // Keep the old file's permissions, so the task's other programs can still write it.
         struct stat st {};

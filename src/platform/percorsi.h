@@ -22,6 +22,10 @@ std::string percorsoLocale(const std::string& percorso);
 bool esisteFile(const std::string& percorso, long long* lunghezza = nullptr);
 bool esisteCartella(const std::string& percorso);
 
+// Raises the run-time error of a failed open or create of the Linux path `locale`: a missing
+// file in a missing folder is "path not found", not "file not found".
+[[noreturn]] void erroreDiApertura(int codiceErrno, const std::string& locale);
+
 // Deletes a file; a failure is the run-time error of errno.
 void eliminaFile(const std::string& percorso);
 

@@ -1,0 +1,116 @@
+// The channel table: numbering, modes, records and text lines on real files.
+
+#include "platform/canali.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+#include "runtime/errore.h"
+#include "support/cartella_temporanea.h"
+
+namespace {
+
+int erroreDi(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const runtime::ErroreRuntime& e) {
+        return e.numero();
+    }
+    return 0;
+}
+
+class Canali : public ::testing::Test {
+  protected:
+    supporto::CartellaTemporanea t;
+    std::string p(const std::string& nome) { return t.file(nome); }
+    void TearDown() override { platform::chiudiTuttiICanali(); }
+};
+
+TEST_F(Canali, NumerazioneEModi) {
+    using namespace platform;
+    EXPECT_EQ(canaleLibero(), 1);
+    apriBinario(1, p("a.dat"));
+    apriBinario(2, p("b.dat"));
+    EXPECT_EQ(canaleLibero(), 3);
+    chiudiCanale(1);
+    EXPECT_EQ(canaleLibero(), 1);
+    chiudiCanale(1);  // closing a closed channel does nothing
+
+    EXPECT_EQ(erroreDi([&] { apriBinario(2, p("c.dat")); }), runtime::ERR_FILE_GIA_APERTO);
+    EXPECT_EQ(erroreDi([&] { apriBinario(0, p("c.dat")); }), runtime::ERR_CANALE);
+    EXPECT_EQ(erroreDi([&] { apriBinario(256, p("c.dat")); }), runtime::ERR_CANALE);
+    EXPECT_EQ(erroreDi([&] { lunghezzaCanale(9); }), runtime::ERR_CANALE);
+    EXPECT_EQ(erroreDi([&] { apriIngresso(3, p("manca.txt")); }), runtime::ERR_FILE_NON_TROVATO);
+    EXPECT_EQ(erroreDi([&] { apriBinarioLettura(3, p("manca.dat")); }),
+              runtime::ERR_FILE_NON_TROVATO);
+    EXPECT_FALSE(canaleAperto(3));
+    EXPECT_EQ(erroreDi([&] { apriBinario(3, p("manca/x.dat")); }), runtime::ERR_PERCORSO);
+    EXPECT_EQ(erroreDi([&] { apriIngresso(3, t.percorso()); }), runtime::ERR_ACCESSO_PERCORSO);
+    EXPECT_FALSE(canaleAperto(3));
+
+    // All 255 channels taken: "too many files".
+    for (int c = PRIMO_CANALE; c <= ULTIMO_CANALE; ++c)
+        if (!canaleAperto(c)) apriBinarioLettura(c, p("a.dat"));
+    EXPECT_EQ(erroreDi([] { canaleLibero(); }), runtime::ERR_TROPPI_FILE);
+    chiudiTuttiICanali();
+    for (int c = PRIMO_CANALE; c <= ULTIMO_CANALE; ++c)
+        EXPECT_FALSE(canaleAperto(c));
+}
+
+TEST_F(Canali, BlocchiPosizionati) {
+    using namespace platform;
+    apriBinario(1, p("r.dat"));
+    std::string blocco(4, '?');
+    EXPECT_FALSE(leggiBlocco(1, 0, blocco));
+    EXPECT_EQ(blocco, "????");
+    scriviBlocco(1, 4, "BBBB");
+    scriviBlocco(1, 0, "AAAA");
+    scriviBlocco(1, 8, "CC");
+    EXPECT_EQ(lunghezzaCanale(1), 10);
+    EXPECT_TRUE(leggiBlocco(1, 4, blocco));
+    EXPECT_EQ(blocco, "BBBB");
+    EXPECT_FALSE(leggiBlocco(1, 8, blocco));  // half a block: end of file
+    EXPECT_EQ(blocco, "CCBB");
+    chiudiCanale(1);
+    EXPECT_EQ(t.leggi("r.dat"), "AAAABBBBCC");
+
+    apriBinarioLettura(1, p("r.dat"));
+    EXPECT_NE(erroreDi([] { scriviBlocco(1, 0, "X"); }), 0);
+    EXPECT_EQ(t.leggi("r.dat"), "AAAABBBBCC");
+}
+
+TEST_F(Canali, RigheDiTesto) {
+    using namespace platform;
+    t.scrivi("righe.txt", std::string("uno\r\ndue\rtre\n\nultima senza fine"));
+    apriIngresso(1, p("righe.txt"));
+    std::string riga;
+    std::vector<std::string> lette;
+    while (!fineFile(1)) {
+        ASSERT_TRUE(leggiRiga(1, riga));
+        lette.push_back(riga);
+    }
+    EXPECT_EQ(lette, (std::vector<std::string>{"uno", "due", "tre", "", "ultima senza fine"}));
+    EXPECT_FALSE(leggiRiga(1, riga));
+    EXPECT_EQ(erroreDi([] { scriviRiga(1, "x"); }), runtime::ERR_MODO_FILE);
+
+    // A CR LF split across two reads is still one line end.
+    std::string lunga(65535, 'x');
+    t.scrivi("lunga.txt", lunga + "\r\nseconda\r\n");
+    apriIngresso(2, p("lunga.txt"));
+    ASSERT_TRUE(leggiRiga(2, riga));
+    EXPECT_EQ(riga, lunga);
+    ASSERT_TRUE(leggiRiga(2, riga));
+    EXPECT_EQ(riga, "seconda");
+    EXPECT_TRUE(fineFile(2));
+
+    t.scrivi("uscita.txt", "contenuto precedente, piu' lungo\r\n");
+    apriUscita(3, p("uscita.txt"));
+    scriviRiga(3, "A");
+    scriviRiga(3, std::string("\xE0\x80", 2));  // single-byte characters, as they are
+    chiudiCanale(3);
+    EXPECT_EQ(t.leggi("uscita.txt"), "A\r\n\xE0\x80\r\n");
+}
+
+}  // namespace
