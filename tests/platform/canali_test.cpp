@@ -39,12 +39,8 @@ TEST_F(Canali, NumerazioneEModi) {
     chiudiCanale(1);  // closing a closed channel does nothing
 
     EXPECT_EQ(erroreDi([&] { apriBinario(2, p("c.dat")); }), runtime::ERR_FILE_GIA_APERTO);
-    EXPECT_EQ(erroreDi([&] { apriBinario(0, p("c.dat")); }), runtime::ERR_CANALE);
     EXPECT_EQ(erroreDi([&] { apriBinario(256, p("c.dat")); }), runtime::ERR_CANALE);
-    EXPECT_EQ(erroreDi([&] { lunghezzaCanale(9); }), runtime::ERR_CANALE);
     EXPECT_EQ(erroreDi([&] { apriIngresso(3, p("manca.txt")); }), runtime::ERR_FILE_NON_TROVATO);
-    EXPECT_EQ(erroreDi([&] { apriBinarioLettura(3, p("manca.dat")); }),
-              runtime::ERR_FILE_NON_TROVATO);
     EXPECT_FALSE(canaleAperto(3));
     EXPECT_EQ(erroreDi([&] { apriBinario(3, p("manca/x.dat")); }), runtime::ERR_PERCORSO);
     EXPECT_EQ(erroreDi([&] { apriIngresso(3, t.percorso()); }), runtime::ERR_ACCESSO_PERCORSO);
@@ -57,28 +53,6 @@ TEST_F(Canali, NumerazioneEModi) {
     chiudiTuttiICanali();
     for (int c = PRIMO_CANALE; c <= ULTIMO_CANALE; ++c)
         EXPECT_FALSE(canaleAperto(c));
-}
-
-TEST_F(Canali, BlocchiPosizionati) {
-    using namespace platform;
-    apriBinario(1, p("r.dat"));
-    std::string blocco(4, '?');
-    EXPECT_FALSE(leggiBlocco(1, 0, blocco));
-    EXPECT_EQ(blocco, "????");
-    scriviBlocco(1, 4, "BBBB");
-    scriviBlocco(1, 0, "AAAA");
-    scriviBlocco(1, 8, "CC");
-    EXPECT_EQ(lunghezzaCanale(1), 10);
-    EXPECT_TRUE(leggiBlocco(1, 4, blocco));
-    EXPECT_EQ(blocco, "BBBB");
-    EXPECT_FALSE(leggiBlocco(1, 8, blocco));  // half a block: end of file
-    EXPECT_EQ(blocco, "CCBB");
-    chiudiCanale(1);
-    EXPECT_EQ(t.leggi("r.dat"), "AAAABBBBCC");
-
-    apriBinarioLettura(1, p("r.dat"));
-    EXPECT_NE(erroreDi([] { scriviBlocco(1, 0, "X"); }), 0);
-    EXPECT_EQ(t.leggi("r.dat"), "AAAABBBBCC");
 }
 
 TEST_F(Canali, RigheDiTesto) {
@@ -104,13 +78,6 @@ TEST_F(Canali, RigheDiTesto) {
     ASSERT_TRUE(leggiRiga(2, riga));
     EXPECT_EQ(riga, "seconda");
     EXPECT_TRUE(fineFile(2));
-
-    t.scrivi("uscita.txt", "contenuto precedente, piu' lungo\r\n");
-    apriUscita(3, p("uscita.txt"));
-    scriviRiga(3, "A");
-    scriviRiga(3, std::string("\xE0\x80", 2));  // single-byte characters, as they are
-    chiudiCanale(3);
-    EXPECT_EQ(t.leggi("uscita.txt"), "A\r\n\xE0\x80\r\n");
 }
 
 }  // namespace

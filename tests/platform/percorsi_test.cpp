@@ -26,16 +26,6 @@ class Percorsi : public ::testing::Test {
     void TearDown() override { unsetenv("PONTEVAL_UNITA"); }
 };
 
-TEST_F(Percorsi, RadiceDelleUnita) {
-    EXPECT_EQ(platform::radiceUnita(), radice);
-    unsetenv("PONTEVAL_UNITA");
-    setenv("XDG_DATA_HOME", "/dati", 1);
-    EXPECT_EQ(platform::radiceUnita(), "/dati/ponteval/unita");
-    unsetenv("XDG_DATA_HOME");
-    setenv("HOME", "/home/paghe", 1);
-    EXPECT_EQ(platform::radiceUnita(), "/home/paghe/.local/share/ponteval/unita");
-}
-
 TEST_F(Percorsi, UnitaCartelleEMaiuscole) {
     using platform::percorsoLocale;
     EXPECT_EQ(percorsoLocale("C:\\PTORVALE\\QZPERARK.QZP"), radice + "/C/PTORVALE/QZPERARK.QZP");
@@ -84,10 +74,6 @@ TEST_F(Percorsi, SostituzioneAtomica) {
         EXPECT_EQ(e.numero(), runtime::ERR_PERCORSO);
     }
     EXPECT_FALSE(fs::exists(radice + "/C/MANCA"));
-
-    EXPECT_THROW(platform::eliminaFile("C:\\VXSTASK\\NIENTE"), runtime::ErroreRuntime);
-    platform::eliminaFile("C:\\vxstask\\vxstask.ini");
-    EXPECT_FALSE(fs::exists(radice + "/C/VXSTASK/VXSTASK.INI"));
 }
 
 }  // namespace
