@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <sstream>
 
 #include "archive/catalogo.h"
 #include "archive/record.h"
@@ -157,6 +158,11 @@ long scriviFileComuni(std::vector<Comune> comuni) {
         throw;
     }
     return static_cast<long>(comuni.size());
+}
+
+long scriviComuniDemo() {
+    std::istringstream testo{std::string(elencoComuniDemo())};
+    return scriviFileComuni(leggiElencoComuni(testo, "comuni.txt"));
 }
 
 }  // namespace fiscalcode

@@ -40,4 +40,7 @@ std::string recordComune(const Comune& comune, long lunghezza);
 // the partial file is removed and the error travels on.
 long scriviFileComuni(std::vector<Comune> comuni);
 
+// File 4 of the demo installation: the built-in list, written as above.
+long scriviComuniDemo();
+
 }  // namespace fiscalcode

@@ -53,10 +53,7 @@ class Decodifica : public supporto::ProvaBase {
         archivio.reset();
         ProvaBase::TearDown();
     }
-    void caricaDemo() {
-        std::istringstream testo{std::string(fiscalcode::elencoComuniDemo())};
-        fiscalcode::scriviFileComuni(fiscalcode::leggiElencoComuni(testo, "demo"));
-    }
+    void caricaDemo() { fiscalcode::scriviComuniDemo(); }
 
     std::unique_ptr<supporto::ArchivioProva> archivio;
 };
