@@ -1,0 +1,579 @@
+// The commands of vxarchivio over the program's own catalogue, record, field and ISAM routines.
+
+#include "tools/comandi.h"
+
+#include <algorithm>
+#include <iostream>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <type_traits>
+#include <vector>
+
+#include "archive/catalogo.h"
+#include "archive/configurazione.h"
+#include "archive/record.h"
+#include "archive/semaforo.h"
+#include "archive/slot_file.h"
+#include "dictionary/buffers.h"
+#include "dictionary/lettura.h"
+#include "dictionary/scrittura.h"
+#include "dictionary/spostamento.h"
+#include "fiscalcode/codice_fiscale.h"
+#include "isam/blocco.h"
+#include "isam/isam.h"
+#include "platform/canali.h"
+#include "platform/fine_programma.h"
+#include "platform/percorsi.h"
+#include "platform/servizi_ui.h"
+#include "runtime/errore.h"
+#include "runtime/numeri.h"
+#include "runtime/testo.h"
+#include "tools/demo.h"
+
+namespace tools {
+
+namespace {
+
+// Message boxes of the routines, on a command line: printed, answered with their default
+// button. No window is ever shown.
+class ServiziRiga final : public platform::ServiziUI {
+  public:
+    explicit ServiziRiga(std::ostream& err) : err_(err) {}
+    platform::Risposta messaggio(const platform::Messaggio& m) override {
+        std::string testo = m.testo;
+        for (size_t p; (p = testo.find("\r\n")) != std::string::npos;)
+            testo.replace(p, 2, " / ");
+        err_ << (m.titolo.empty() ? platform::TITOLO_PREDEFINITO : m.titolo) << ": " << testo
+             << '\n';
+        return platform::rispostaPredefinita(m);
+    }
+    void mostraModale(const std::string& nome, const std::function<void()>&) override {
+        err_ << "vxarchivio: la finestra " << nome << " non si apre da riga di comando\n";
+    }
+    void beep() override {}
+    void clessidra(bool) override {}
+
+  private:
+    std::ostream& err_;
+};
+
+struct FineComando {
+    int codice;
+};
+
+// A whole number written with digits only, within [minimo, massimo].
+long intero(const std::string& testo, const std::string& cosa, long minimo, long massimo) {
+    const bool cifre =
+        !testo.empty() && testo.size() <= 9 &&
+        std::all_of(testo.begin(), testo.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!cifre) throw ErroreUso(cosa + " non e' un numero: '" + testo + "'");
+    const long valore = std::stol(testo);
+    if (valore < minimo || valore > massimo)
+        throw ErroreUso(cosa + " fuori dai limiti " + std::to_string(minimo) + ".." +
+                        std::to_string(massimo) + ": " + testo);
+    return valore;
+}
+
+std::string catalogo() {
+    return platform::percorsoLocale(archive::PERCORSOARCHIVI + "\\QZBASE.DAT");
+}
+
+void controllaCartellaArchivio(const std::string& cartella) {
+    if (!platform::esisteCartella(cartella)) throw ErroreUso("archivio non trovato: " + cartella);
+    if (!platform::esisteFile(catalogo()))
+        throw ErroreUso("nell'archivio " + cartella + " manca il catalogo QZBASE.DAT");
+}
+
+std::string primaRiga(const std::string& percorso) {
+    const int canale = platform::canaleLibero();
+    platform::apriIngresso(canale, percorso);
+    std::string riga;
+    try {
+        platform::leggiRiga(canale, riga);
+    } catch (...) {
+        platform::chiudiCanale(canale);
+        throw;
+    }
+    platform::chiudiCanale(canale);
+    return riga;
+}
+
+// The path of a numbered file, checked against the catalogue: the number must have a record
+// there, with a record length.
+std::string percorsoFile(double numero) {
+    long long lunghezza = 0;
+    platform::esisteFile(catalogo(), &lunghezza);
+    if (lunghezza < static_cast<long long>(numero) * 79)
+        throw ErroreUso("il file " + runtime::testoNumero(numero) + " non e' nel catalogo");
+    int16_t prefisso = -1;
+    const std::string percorso = archive::DAMMIFILE_S(numero, prefisso);
+    if (!(archive::LUNRECBASE >= 1))
+        throw ErroreUso("il file " + runtime::testoNumero(numero) +
+                        " non ha una lunghezza di record nel catalogo");
+    return percorso;
+}
+
+// Opens a file given by its number on the command line; it must exist (opening would
+// otherwise create it, and a reading command writes nothing).
+double apriFile(const std::string& argomento, const std::string& cosa = "numero di file") {
+    const double numero = static_cast<double>(intero(argomento, cosa, 1, archive::MAX_FILE));
+    const std::string percorso = percorsoFile(numero);
+    if (!platform::esisteFile(platform::percorsoLocale(percorso)))
+        throw ErroreUso("il file " + runtime::testoNumero(numero) + " non esiste: " + percorso);
+    archive::FAIOPEN(numero);
+    return numero;
+}
+
+long lunghezzaRecord(double numero) {
+    return static_cast<long>(archive::LUNREC[static_cast<int>(numero)]);
+}
+
+long long lunghezzaFile(double numero) {
+    return platform::lunghezzaCanale(archive::CANALE[static_cast<int>(numero)]);
+}
+
+// Runs `azione` holding the archive semaphore.
+template <typename F>
+auto conSemaforo(F azione) {
+    archive::APRISEMA();
+    try {
+        if constexpr (std::is_void_v<decltype(azione())>) {
+            azione();
+            archive::CHIUDISEMA();
+        } else {
+            auto risultato = azione();
+            archive::CHIUDISEMA();
+            return risultato;
+        }
+    } catch (...) {
+        archive::CHIUDISEMA();
+        throw;
+    }
+}
+
+// ---- descriptors and records ----
+
+void controllaDescrittore(const std::string& d) {
+    auto cifre = [&](size_t da, size_t n) {
+        for (size_t i = da - 1; i < da - 1 + n; ++i)
+            if (d[i] < '0' || d[i] > '9') return false;
+        return true;
+    };
+    const bool valido = d.size() == 23 &&
+                        dictionary::bufferPerNome(std::string_view(d).substr(0, 5)) &&
+                        d[5] == ',' && d[11] == ',' && d[14] == ',' && d[16] == ',' &&
+                        d[18] == ',' && cifre(7, 5) && cifre(13, 2);
+    if (!valido)
+        throw ErroreUso(
+            "descrittore non valido (23 caratteri come \"DIPX$,00223,01,N,0,P054\"): '" + d + "'");
+}
+
+// The field, with its displacement, must lie inside the record.
+void controllaCampoNelRecord(const std::string& d, int16_t occorrenza, long lunghezza) {
+    const long posizione = std::stol(d.substr(6, 5));
+    const long fine =
+        posizione + std::stol(d.substr(12, 2)) - 1 + dictionary::SPOSTAMENTO(d, occorrenza);
+    if (posizione < 1 || fine > lunghezza)
+        throw ErroreUso("il campo " + d + " esce dal record di " + std::to_string(lunghezza) +
+                        " caratteri");
+}
+
+bool numeroValido(const std::string& v) {
+    size_t i = 0;
+    if (i < v.size() && (v[i] == '-' || v[i] == '+')) ++i;
+    bool cifre = false, separatore = false;
+    for (; i < v.size(); ++i) {
+        if (v[i] >= '0' && v[i] <= '9') {
+            cifre = true;
+        } else if ((v[i] == '.' || v[i] == ',') && !separatore) {
+            separatore = true;
+        } else {
+            return false;
+        }
+    }
+    return cifre;
+}
+
+// ---- indexes ----
+
+long lunghezzaChiave(double indice) {
+    const long r = lunghezzaRecord(indice);
+    if (r % 128 != 0 || r / 128 <= 7)
+        throw ErroreUso("il file " + runtime::testoNumero(indice) + " non e' un indice");
+    return r / 128 - 7;
+}
+
+void controllaChiave(double indice, const std::string& chiave, bool vuotaAmmessa) {
+    const long l = lunghezzaChiave(indice);
+    if (static_cast<long>(chiave.size()) != l)
+        throw ErroreUso("la chiave '" + chiave + "' e' di " + std::to_string(chiave.size()) +
+                        " caratteri: l'indice " + runtime::testoNumero(indice) + " ne vuole " +
+                        std::to_string(l));
+    if (chiave.find('\xFC') != std::string::npos)
+        throw ErroreUso("la chiave contiene il carattere 252, riservato");
+    if (!vuotaAmmessa && runtime::TRIM(chiave).empty()) throw ErroreUso("la chiave e' vuota");
+}
+
+void controllaNonVuoto(double indice) {
+    if (lunghezzaFile(indice) == 0)
+        throw ErroreUso("l'indice " + runtime::testoNumero(indice) +
+                        " e' vuoto: prima 'isam inizializza'");
+}
+
+// Walks the index in key order; stops with a fault when the keys stop growing.
+template <typename F>
+long percorri(double indice, F perOgniChiave) {
+    std::string chiave = runtime::SPACE(lunghezzaChiave(indice));
+    long quante = 0;
+    bool primo = true;
+    for (;;) {
+        const double r =
+            conSemaforo([&] { return isam::ISAM(indice, chiave, isam::ISAM_SUCCESSIVA, 0); });
+        if (r == isam::ISAM_FINE) return quante;
+        if (!primo && !(isam::CHIAVEISAM_S > chiave))
+            throw runtime::ErroreRuntime{isam::ERRORE_INDICE_DANNEGGIATO};
+        primo = false;
+        chiave = isam::CHIAVEISAM_S;
+        ++quante;
+        perOgniChiave(chiave, r);
+    }
+}
+
+int stampaVerifica(Flussi& f, double indice) {
+    const auto guasti = isam::verificaIndice(indice);
+    if (!guasti.empty()) {
+        for (const auto& g : guasti)
+            f.out << g << '\n';
+        return ESITO_NON_TROVATO;
+    }
+    if (archive::CANALE[static_cast<int>(indice)] == 0) archive::FAIOPEN(indice);
+    const long quante =
+        lunghezzaFile(indice) == 0 ? 0 : percorri(indice, [](const std::string&, double) {});
+    f.out << "OK\t" << quante << '\n';
+    return ESITO_OK;
+}
+
+struct Operazione {
+    int16_t codice;
+    std::string chiave;
+    double record = 0;
+};
+
+std::vector<Operazione> leggiOperazioni(Flussi& f, double indice) {
+    std::vector<Operazione> elenco;
+    std::string riga;
+    long numeroRiga = 0;
+    while (std::getline(f.in, riga)) {
+        ++numeroRiga;
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        if (riga.empty()) continue;
+        const std::string dove = "riga " + std::to_string(numeroRiga) + ": ";
+        const size_t t1 = riga.find('\t');
+        if (t1 == std::string::npos) throw ErroreUso(dove + "manca la tabulazione dopo il codice");
+        Operazione op;
+        const long codice = intero(riga.substr(0, t1), dove + "codice", 1, 9);
+        if (codice > 4 && codice != 9)
+            throw ErroreUso(dove + "codice ISAM non ammesso: " + std::to_string(codice));
+        op.codice = static_cast<int16_t>(codice);
+        std::string resto = riga.substr(t1 + 1);
+        if (op.codice == isam::ISAM_INSERISCI) {
+            const size_t t2 = resto.rfind('\t');
+            if (t2 == std::string::npos) throw ErroreUso(dove + "manca il numero di record");
+            op.record = static_cast<double>(
+                intero(resto.substr(t2 + 1), dove + "numero di record", 1, 999999));
+            resto = resto.substr(0, t2);
+        }
+        try {
+            controllaChiave(
+                indice, resto,
+                op.codice == isam::ISAM_SUCCESSIVA || op.codice == isam::ISAM_INIZIALIZZA);
+        } catch (const ErroreUso& e) {
+            throw ErroreUso(dove + e.what());
+        }
+        op.chiave = resto;
+        elenco.push_back(std::move(op));
+    }
+    return elenco;
+}
+
+void stampaRisultato(Flussi& f, int16_t codice, double r) {
+    f.out << runtime::testoNumero(r);
+    if (codice == isam::ISAM_SUCCESSIVA) f.out << '\t' << isam::CHIAVEISAM_S;
+    f.out << '\n';
+}
+
+}  // namespace
+
+int eseguiComando(Flussi& f, const std::function<int()>& comando) {
+    platform::installaServizi(std::make_unique<ServiziRiga>(f.err));
+    platform::impostaFineProgramma([](int codice) { throw FineComando{codice}; });
+    int esito = ESITO_OK;
+    try {
+        esito = comando();
+    } catch (const ErroreUso& e) {
+        f.err << "vxarchivio: " << e.what() << '\n';
+        esito = ESITO_USO;
+    } catch (const ErroreCostruzione& e) {
+        f.err << "vxarchivio: " << e.what() << '\n';
+        esito = ESITO_USO;
+    } catch (const FineComando& e) {
+        // A routine stopped the program after its message (printed above): missing
+        // configuration or path values are bad input, anything else a fault.
+        const bool uso =
+            e.codice == platform::USCITA_MESSAGGIO || e.codice == platform::USCITA_CONFIGURAZIONE;
+        f.err << "vxarchivio: operazione interrotta (codice " << e.codice << ")\n";
+        esito = uso ? ESITO_USO : ESITO_NON_TROVATO;
+    } catch (const runtime::ErroreRuntime& e) {
+        f.err << "vxarchivio: errore " << e.numero() << ": " << e.descrizione() << '\n';
+        esito = ESITO_NON_TROVATO;
+    } catch (const std::exception& e) {
+        f.err << "vxarchivio: " << e.what() << '\n';
+        esito = ESITO_NON_TROVATO;
+    }
+    try {
+        archive::CHIUDIFILE(0);
+    } catch (const runtime::ErroreRuntime& e) {
+        f.err << "vxarchivio: chiusura dei file: " << e.descrizione() << '\n';
+        esito = std::max(esito, ESITO_NON_TROVATO);
+    }
+    platform::impostaFineProgramma({});
+    platform::installaServizi(std::make_unique<ServiziRiga>(std::cerr));
+    f.out.flush();
+    return esito;
+}
+
+void impostaArchivio(const std::optional<std::string>& cartella) {
+    archive::NOMEPROGRAMMA = "VXARCHIVIO";  // a "VX" program: its task file is VXSTASK.INI
+    if (cartella) {
+        std::string c = *cartella;
+        while (c.size() > 1 && (c.back() == '/' || c.back() == '\\'))
+            c.pop_back();
+        archive::PERCORSOARCHIVI = c;
+        controllaCartellaArchivio(platform::percorsoLocale(c));
+        return;
+    }
+    // As the program finds it: the registry first, then the path files. The tool itself does
+    // not refuse a second copy of itself, so scripts may run it side by side.
+    const std::string programmi = archive::LEGGIREGISTRO(
+        archive::HKEY_CURRENT_USER, archive::CHIAVE_PONTEVAL, "PERCORSOPROGRAMMI");
+    const std::string archivi = archive::LEGGIREGISTRO(archive::HKEY_CURRENT_USER,
+                                                       archive::CHIAVE_PONTEVAL, "PERCORSOARCHIVI");
+    std::string scelto;
+    if (!archivi.empty() && !programmi.empty() &&
+        platform::esisteCartella(platform::percorsoLocale(archivi)) &&
+        platform::esisteCartella(platform::percorsoLocale(programmi))) {
+        scelto = archivi;
+    } else if (platform::esisteFile("C:\\PTORVALE\\QZPERARK.QZP")) {
+        scelto = runtime::TRIM(primaRiga("C:\\PTORVALE\\QZPERARK.QZP"));
+    }
+    if (scelto.empty())
+        throw ErroreUso("archivio non configurato: ne' il registro (" +
+                        std::string("PONTEVAL_REGISTRO") +
+                        ") ne' C:\\PTORVALE\\QZPERARK.QZP (sotto " + platform::radiceUnita() +
+                        ") lo indicano; usare --archivio");
+    archive::PERCORSOARCHIVI = scelto;
+    controllaCartellaArchivio(platform::percorsoLocale(scelto));
+    if (platform::esisteFile(archive::fileTask()))
+        archive::CODICETASK = runtime::TRIM(runtime::LEFT(primaRiga(archive::fileTask()), 2));
+}
+
+int comandoDemo(Flussi& f, const std::string& cartella) {
+    if (cartella.empty()) throw ErroreUso("manca la cartella della demo");
+    for (const auto& riga : creaDemo(cartella))
+        f.out << riga << '\n';
+    return ESITO_OK;
+}
+
+int comandoRecord(Flussi& f, const std::string& file, const std::string& numero) {
+    const long n = intero(numero, "numero di record", 1, 999999999);
+    const double nf = apriFile(file);
+    if (archive::LEGGIREC(nf, n) != 0) {
+        f.err << "vxarchivio: il record " << n << " e' oltre la fine del file " << file << '\n';
+        return ESITO_NON_TROVATO;
+    }
+    f.out << archive::AREAREC[static_cast<int>(nf)] << '\n';
+    return ESITO_OK;
+}
+
+int comandoCampo(Flussi& f, const std::string& descrittore, const std::string& file,
+                 const std::string& numero, const std::string& occorrenza, ModoCampo modo) {
+    controllaDescrittore(descrittore);
+    const auto k = static_cast<int16_t>(intero(occorrenza, "occorrenza", 0, 32767));
+    const long n = intero(numero, "numero di record", 1, 999999999);
+    const double nf = apriFile(file);
+    controllaCampoNelRecord(descrittore, k, lunghezzaRecord(nf));
+    if (archive::LEGGIREC(nf, n) != 0) {
+        f.err << "vxarchivio: il record " << n << " e' oltre la fine del file " << file << '\n';
+        return ESITO_NON_TROVATO;
+    }
+    const std::string& record = archive::AREAREC[static_cast<int>(nf)];
+    switch (modo) {
+        case ModoCampo::Testo:
+            f.out << dictionary::RepoR(descrittore, k, record);
+            break;
+        case ModoCampo::Numero:
+            f.out << runtime::testoNumero(dictionary::RepoRN(descrittore, k, record));
+            break;
+        case ModoCampo::Mostra:
+            f.out << dictionary::RepoRT(descrittore, k, record);
+            break;
+    }
+    f.out << '\n';
+    return ESITO_OK;
+}
+
+int comandoCampoScrivi(Flussi& f, const std::string& descrittore, const std::string& valore,
+                       const std::string& file, const std::string& numero,
+                       const std::string& occorrenza) {
+    controllaDescrittore(descrittore);
+    if (descrittore[15] != 'A' && !numeroValido(valore))
+        throw ErroreUso("il campo " + descrittore + " e' numerico: valore non valido '" + valore +
+                        "'");
+    const auto k = static_cast<int16_t>(intero(occorrenza, "occorrenza", 0, 32767));
+    const long n = intero(numero, "numero di record", 1, 999999999);
+    const double nf = apriFile(file);
+    controllaCampoNelRecord(descrittore, k, lunghezzaRecord(nf));
+    std::string record;
+    const bool scritto = conSemaforo([&] {
+        if (archive::LEGGIREC(nf, n) != 0) return false;
+        record = archive::AREAREC[static_cast<int>(nf)];
+        dictionary::RepoW(descrittore, std::string_view(valore), k, record);
+        archive::SCRIVIREC(nf, n, record);
+        return true;
+    });
+    if (!scritto) {
+        f.err << "vxarchivio: il record " << n << " e' oltre la fine del file " << file << '\n';
+        return ESITO_NON_TROVATO;
+    }
+    f.out << dictionary::RepoR(descrittore, k, record) << '\n';
+    return ESITO_OK;
+}
+
+int comandoIsam(Flussi& f, const std::string& operazione, const std::string& indice,
+                const std::string& chiave, const std::string& numero) {
+    if (operazione == "inizializza") {
+        const double ni =
+            static_cast<double>(intero(indice, "numero di indice", 1, archive::MAX_FILE));
+        percorsoFile(ni);
+        if (archive::LUNRECBASE <= 0 || static_cast<long>(archive::LUNRECBASE) % 128 != 0 ||
+            archive::LUNRECBASE / 128 <= 7)
+            throw ErroreUso("il file " + indice + " non e' un indice");
+        stampaRisultato(f, isam::ISAM_INIZIALIZZA,
+                        conSemaforo([&] { return isam::ISAM(ni, "", isam::ISAM_INIZIALIZZA, 0); }));
+        return ESITO_OK;
+    }
+    const double ni = apriFile(indice, "numero di indice");
+    lunghezzaChiave(ni);
+    if (operazione == "esegui") {
+        const auto operazioni = leggiOperazioni(f, ni);  // all checked before any is run
+        if (std::any_of(operazioni.begin(), operazioni.end(),
+                        [](const Operazione& o) { return o.codice != isam::ISAM_INIZIALIZZA; }) &&
+            operazioni.front().codice != isam::ISAM_INIZIALIZZA)
+            controllaNonVuoto(ni);
+        conSemaforo([&] {
+            for (const auto& op : operazioni)
+                stampaRisultato(f, op.codice, isam::ISAM(ni, op.chiave, op.codice, op.record));
+        });
+        return ESITO_OK;
+    }
+    controllaNonVuoto(ni);
+    if (operazione == "elenca") {
+        percorri(ni, [&](const std::string& k, double r) {
+            f.out << k << '\t' << runtime::testoNumero(r) << '\n';
+        });
+        return ESITO_OK;
+    }
+    int16_t codice = 0;
+    double record = 0;
+    if (operazione == "trova") {
+        codice = isam::ISAM_TROVA;
+    } else if (operazione == "successivo") {
+        codice = isam::ISAM_SUCCESSIVA;
+    } else if (operazione == "elimina") {
+        codice = isam::ISAM_CANCELLA;
+    } else if (operazione == "inserisci") {
+        codice = isam::ISAM_INSERISCI;
+        record = static_cast<double>(intero(numero, "numero di record", 1, 999999));
+    } else {
+        throw ErroreUso("operazione isam sconosciuta: " + operazione);
+    }
+    controllaChiave(ni, chiave, codice == isam::ISAM_SUCCESSIVA);
+    const double r = conSemaforo([&] { return isam::ISAM(ni, chiave, codice, record); });
+    stampaRisultato(f, codice, r);
+    return r == -1 || r == isam::ISAM_FINE ? ESITO_NON_TROVATO : ESITO_OK;
+}
+
+int comandoIndiceVerifica(Flussi& f, const std::string& indice) {
+    const double ni = apriFile(indice, "numero di indice");
+    lunghezzaChiave(ni);
+    archive::CHIUDIFILE(ni);
+    return stampaVerifica(f, ni);
+}
+
+int comandoIndiceRicostruisci(Flussi& f, const std::string& indice, const std::string& dati,
+                              const std::string& chiave) {
+    const size_t virgola = chiave.find(',');
+    if (virgola == std::string::npos) throw ErroreUso("--chiave vuole POS,LUN: '" + chiave + "'");
+    const long pos = intero(chiave.substr(0, virgola), "posizione della chiave", 1, 99999);
+    const long lun = intero(chiave.substr(virgola + 1), "lunghezza della chiave", 1, 99999);
+    const double ni = apriFile(indice, "numero di indice");
+    if (lunghezzaChiave(ni) != lun)
+        throw ErroreUso("l'indice " + indice + " ha chiavi di " +
+                        std::to_string(lunghezzaChiave(ni)) + " caratteri, non " +
+                        std::to_string(lun));
+    const double nd = apriFile(dati, "file dei dati");
+    if (pos + lun - 1 > lunghezzaRecord(nd))
+        throw ErroreUso("la chiave esce dal record di " + std::to_string(lunghezzaRecord(nd)) +
+                        " caratteri");
+
+    long inseriti = 0;
+    conSemaforo([&] {
+        isam::ISAM(ni, "", isam::ISAM_INIZIALIZZA, 0);
+        for (double r = 1;; ++r) {
+            if (archive::LEGGIREC(nd, r) != 0) break;
+            const std::string k = runtime::MID(archive::AREAREC[static_cast<int>(nd)], pos, lun);
+            const bool vuota = k.find_first_not_of(" 0") == std::string::npos;
+            if (vuota) {
+                f.out << "saltato\t" << runtime::testoNumero(r) << "\tchiave vuota\n";
+            } else if (k.find('\xFC') != std::string::npos) {
+                f.out << "saltato\t" << runtime::testoNumero(r)
+                      << "\tchiave con il carattere 252\n";
+            } else if (isam::ISAM(ni, k, isam::ISAM_INSERISCI, r) != 0) {
+                f.out << "doppio\t" << runtime::testoNumero(r) << '\t' << k << '\t'
+                      << runtime::testoNumero(isam::ISAM(ni, k, isam::ISAM_TROVA, 0)) << '\n';
+            } else {
+                ++inseriti;
+            }
+        }
+    });
+    f.out << "inseriti\t" << inseriti << '\n';
+    archive::CHIUDIFILE(ni);
+    return stampaVerifica(f, ni);
+}
+
+int comandoCodice(Flussi& f, const std::string& tipo, const std::string& operazione,
+                  const std::string& codice) {
+    if (tipo == "cf" && operazione == "controlla") {
+        const int16_t r = fiscalcode::CONTROLLACF(codice);
+        f.out << r << '\n';
+        return r == 0 ? ESITO_OK : ESITO_NON_TROVATO;
+    }
+    if (tipo == "piva" && operazione == "controlla") {
+        const int16_t r = fiscalcode::CONTROLLAPI(codice);
+        f.out << r << '\n';
+        return r == 0 ? ESITO_OK : ESITO_NON_TROVATO;
+    }
+    if (tipo == "cf" && operazione == "decodifica") {
+        if (codice.size() != 16)
+            throw ErroreUso("il codice fiscale deve avere 16 caratteri: '" + codice + "'");
+        const std::string percorso = percorsoFile(fiscalcode::FILE_COMUNI);
+        if (!platform::esisteFile(platform::percorsoLocale(percorso)))
+            throw ErroreUso("manca il file dei comuni: " + percorso);
+        f.out << fiscalcode::DECODIFICACF_S(codice) << '\n';
+        return ESITO_OK;
+    }
+    throw ErroreUso("comando sconosciuto: " + tipo + " " + operazione);
+}
+
+}  // namespace tools
