@@ -1,0 +1,231 @@
+// The data-entry table: value formatting, page list, page loading, special kinds, table
+// list, buttons and closing.
+
+#include "archive/semaforo.h"
+#include "archive/traccia.h"
+#include "runtime/testo.h"
+#include "test_menu2_prova.h"
+
+namespace {
+
+using namespace prova_menu2;
+using windows::MENU2;
+using windows::SCAMBIO_S;
+
+TEST_F(ProvaMenu2, FormatsEveryTypeForDisplay) {
+    MENU2 f;
+    auto vista = [&](const std::string& stored, int lunghezza, char tipo) {
+        SCAMBIO_S[1] = "XX" + stored + "YY";
+        return f.PRENDI_S(tools::recordDefinizione(campo("C", lunghezza, tipo, 3)));
+    };
+    EXPECT_EQ(vista("012345", 6, '2'), "123.45 ");
+    EXPECT_EQ(f.scambio[MENU2::LUNGHEZZA_VISTA], 7);
+    EXPECT_EQ(vista("000005", 6, '2'), "0.05   ");
+    EXPECT_EQ(vista("007", 3, 'N'), "7  ");
+    EXPECT_EQ(f.scambio[MENU2::LUNGHEZZA_VISTA], 3);
+    EXPECT_EQ(vista("01022003", 8, 'D'), "01/02/2003");
+    EXPECT_EQ(f.scambio[MENU2::LUNGHEZZA_VISTA], 10);
+    EXPECT_EQ(vista("3112", 4, 'D'), "31/12");
+    EXPECT_EQ(f.scambio[MENU2::LUNGHEZZA_VISTA], 5);
+    EXPECT_EQ(vista("311203", 6, 'D'), "31/12/03");
+    EXPECT_EQ(vista("ABC", 5, 'A'), "ABCYY");
+    EXPECT_EQ(vista("-000125", 7, '2'), "-1.25   ");  // the sign stays in front
+
+    SCAMBIO_S[1].clear();  // an empty working record
+    EXPECT_EQ(f.PRENDI_S(tools::recordDefinizione(campo("C", 3, 'N', 1))), "0  ");
+    EXPECT_EQ(f.PRENDI_S(tools::recordDefinizione(campo("C", 4, '2', 1))), "0.00 ");
+    EXPECT_EQ(f.PRENDI_S(tools::recordDefinizione(campo("C", 8, 'D', 1))), "00/00/0000");
+    EXPECT_EQ(f.PRENDI_S(tools::recordDefinizione(campo("C", 4, 'A', 1))), "    ");
+}
+
+TEST_F(ProvaMenu2, BuildsThePageListAndLoadsPagesSkippingExcludedAndHiddenRecords) {
+    auto d = pagineUniformi(12, 2);
+    d[1].descrizione = "PRIMA RIGA";
+    auto esclusa = campo("ESCLUSA", 3, 'N', 300);
+    esclusa.esclusa = true;
+    auto nascosta = campo("NASCOSTA", 3, 'N', 303);
+    nascosta.speciale = '1';
+    nascosta.archivio = 5;
+    nascosta.aiuto = 0;
+    // An excluded record between pages 1 and 2 does not end page 1; a hidden one takes no row.
+    d.insert(d.begin() + 2, esclusa);
+    d.insert(d.begin() + 3, nascosta);
+    d.push_back(testata("ULTIMA"));  // a header that is the last record: page 13 is empty
+    SCAMBIO_S[1].replace(0, 3, "042");
+    auto& f = apri(d);
+
+    ASSERT_EQ(f.Combo1->count(), 13);
+    EXPECT_EQ(windows::daQString(f.Combo1->itemText(2)), " 3- PAGINA 3");
+    EXPECT_EQ(windows::daQString(f.Combo1->itemText(11)), "12- PAGINA 12");
+    EXPECT_EQ(el(MENU2::PAGINE), 13);
+    EXPECT_EQ(f.inizioPagina[2], 6);  // header, 2 rows, excluded, hidden, then page 2
+
+    EXPECT_EQ(el(MENU2::RIGHE), 2);
+    EXPECT_EQ(f.GR1->rowCount(), 3);
+    EXPECT_EQ(cella(1, 0), "N1  ");
+    EXPECT_EQ(cella(1, 1), " PRIMA RIGA             ");
+    EXPECT_EQ(cella(1, 2), "42 ");
+    EXPECT_EQ(el(MENU2::RIGA), 1);
+    for (int i = 0; i < MENU2::RIGHE_CON_PULSANTI; ++i)
+        EXPECT_TRUE(f.SSCommand2[i]->isHidden());
+
+    f.Combo1->setCurrentIndex(11);
+    f.Combo1_Click();
+    EXPECT_EQ(el(MENU2::PAGINA), 12);
+    EXPECT_EQ(cella(1, 1), " P12 RIGA 1             ");
+    EXPECT_EQ(f.VScroll1->value(), 12);
+
+    f.Combo1->setCurrentIndex(12);
+    f.Combo1_Click();
+    EXPECT_EQ(el(MENU2::RIGHE), 0);
+    EXPECT_EQ(f.GR1->rowCount(), 1);  // only the heading row
+
+    f.VScroll1->setRange(1, 20);  // a page beyond the last one loads page 1
+    f.VScroll1->setValue(20);
+    EXPECT_EQ(el(MENU2::PAGINA), 1);
+    EXPECT_EQ(cella(1, 1), " PRIMA RIGA             ");
+}
+
+TEST_F(ProvaMenu2, WithoutTheDefinitionFileTheWindowIsEmptyAndShowsTablesAndButtons) {
+    tools::scriviDefinizioni(160, pagineUniformi(1, 1));
+    archive::CHIUDIFILE(160);
+    windows::SCAMBIO_D[1] = 7;  // left by the page list window: not a page of file 160
+    SCAMBIO_S[40] = runtime::LEFT("PRIMA TAB" + runtime::SPACE(25), 25) + "002160" +
+                    runtime::LEFT("SECONDA" + runtime::SPACE(25), 25) + "003161" + "INCOMPLETA";
+    windows::SCAMBIO_I[38] = 4;
+    MENU2 f;
+    f.Form_Load();
+    EXPECT_EQ(f.Combo1->count(), 0);
+    EXPECT_EQ(f.scambio[MENU2::RIGHE], 0);
+    EXPECT_EQ(f.GR1->rowCount(), 1);
+    ASSERT_FALSE(f.TABBED1->isHidden());
+    ASSERT_EQ(f.TABBED1->count(), 2);
+    EXPECT_EQ(windows::daQString(f.TABBED1->tabText(0)), "PRIMA TAB,");
+    EXPECT_EQ(windows::daQString(f.TABBED1->tabText(1)), "SECONDA,");
+    EXPECT_FALSE(f.Tasto_ditta->isHidden());
+    EXPECT_FALSE(f.Tasto_settore->isHidden());
+    EXPECT_FALSE(f.Tasto_qualifica->isHidden());
+    EXPECT_TRUE(f.Tasto_calcolo->isHidden());
+    EXPECT_TRUE(ui().messaggi.empty());
+}
+
+TEST_F(ProvaMenu2, SpecialKindsTakeTheCompanyLabelAndLookUpCodesInFile8) {
+    tools::scriviDitta(
+        {.codice = 4,
+         .nome = "TEATRO",
+         .stato = 0,
+         .altri = {{dictionary::T040, "C0000011"}, {dictionary::TA49, "NOMEDITTAXYZ"}}});
+    tools::scriviRecord(8, 5, tools::recordConCampi(8, {{dictionary::S002, "PROSA"}}));
+    archive::CHIUDIFILE(1);
+    archive::CHIUDIFILE(8);
+    dictionary::RepoW(dictionary::P175, "4");
+    dictionary::RepoW(dictionary::P050, "0");
+    auto ditta = campo("ORE LAVORATE NEL MESE X", 4, 'N', 1, "P300");
+    ditta.tipoSpeciale = 11;
+    auto etichetta = campo("SOLO TIPO", 4, 'N', 5, "P301");
+    etichetta.tipoSpeciale = 8;
+    auto settore = campo("SETTORE", 5, 'N', 9, "T067");
+    settore.tipoSpeciale = 15;
+    auto mancante = campo("SETTORE MANCANTE", 5, 'N', 14, "T067");
+    mancante.tipoSpeciale = 15;
+    auto formula = campo("FORMULA", 3, 'N', 19, "F001");
+    formula.tipoSpeciale = 15;
+    SCAMBIO_S[1].replace(8, 10, "0000500009");
+    SCAMBIO_S[1].replace(18, 3, "077");
+    auto& f = apri({testata("DITTA"), ditta, etichetta, settore, mancante, formula});
+
+    EXPECT_EQ(runtime::MID(f.RIGADEF[1], 9, 14), ":C0000011NOMED");
+    EXPECT_EQ(cella(1, 1), " ORE L:C0000011NOMEDSE X");
+    EXPECT_EQ(runtime::MID(f.RIGADEF[1], 32, 1), "2");  // no P050: two decimals
+    EXPECT_EQ(runtime::MID(f.RIGADEF[2], 32, 1), "2");
+    EXPECT_EQ(cella(2, 1), " SOLO TIPO              ");
+    EXPECT_EQ(f.DESCR[3], "   PROSA           ");
+    EXPECT_FALSE(f.H6[2]->isHidden());
+    EXPECT_EQ(windows::daQString(f.H6[2]->text()), "   PROSA           ");
+    EXPECT_EQ(cella(4, 2), "00000");
+    EXPECT_EQ(cella(5, 2), "000");
+    EXPECT_TRUE(f.DESCR[4].empty());
+    EXPECT_TRUE(f.H6[3]->isHidden());
+    EXPECT_EQ(el(MENU2::CODICE_MANCANTE), 1);
+    EXPECT_EQ(archive::CANALE[1], 0);  // the company file is closed again
+}
+
+TEST_F(ProvaMenu2, TooManyRowsOrPagesEndInTheErrorReport) {
+    EXPECT_EQ(supporto::codiceFine([&] { apri(pagineUniformi(1, 21)); }), 1);
+    ASSERT_FALSE(ui().messaggi.empty());
+    EXPECT_EQ(ui().messaggi.front().testo.rfind("Errore 9 ", 0), 0u);
+
+    ui().messaggi.clear();
+    EXPECT_EQ(supporto::codiceFine([&] { apri(pagineUniformi(51, 0)); }), 1);
+    ASSERT_FALSE(ui().messaggi.empty());
+    EXPECT_EQ(ui().messaggi.front().testo.rfind("Errore 9 ", 0), 0u);
+
+    ui().messaggi.clear();
+    EXPECT_EQ(supporto::codiceFine([&] { apri(pagineUniformi(50, 18)); }), -1);
+    EXPECT_EQ(el(MENU2::PAGINE), 50);
+    EXPECT_EQ(el(MENU2::RIGHE), 18);
+}
+
+TEST_F(ProvaMenu2, QualificaReloadsThePageWhileDittaAndSettoreChangeNothing) {
+    tools::scriviDitta(
+        {.codice = 2, .nome = "DITTA", .stato = 0, .altri = {{dictionary::T067, "0012"}}});
+    archive::CHIUDIFILE(1);
+    dictionary::RepoW(dictionary::P175, "2");
+    windows::SCAMBIO_I[38] = 5;
+    windows::SCAMBIO_I[47] = 9;
+    windows::ESITO_I[25] = 3;
+    auto& f = apri(pagineUniformi(3, 4));
+    f.Combo1->setCurrentIndex(1);
+    f.Combo1_Click();
+    f.vaiARiga(2);
+    f.GR1_Click();
+    digita("77");
+    EXPECT_EQ(cella(2, 2), "77 ");
+
+    const std::string lavoro = SCAMBIO_S[1], dipendente = dictionary::DIPX_S;
+    f.Tasto_ditta_Click();
+    f.Tasto_settore_Click();
+    EXPECT_EQ(cella(2, 2), "77 ");
+    EXPECT_EQ(SCAMBIO_S[1], lavoro);
+    EXPECT_EQ(dictionary::DIPX_S, dipendente);
+    EXPECT_EQ(archive::CANALE[1], 0);
+    EXPECT_EQ(archive::TRACCIA_ELENCO[archive::TRACCIA_INDICE], "ELENCA");
+
+    f.Tasto_qualifica_Click();
+    EXPECT_EQ(el(MENU2::PAGINA), 2);
+    EXPECT_EQ(cella(2, 2), "0  ");
+    EXPECT_EQ(el(MENU2::RIGA), 1);
+    EXPECT_EQ(windows::SCAMBIO_I[47], 9);
+    EXPECT_EQ(windows::ESITO_I[25], 0);
+    // Typing was cut short by the reload: Enter now does nothing at all.
+    EXPECT_EQ(el(MENU2::MODIFICATO), 1);
+    f.Command1_Click();
+    EXPECT_EQ(el(MENU2::RIGA), 1);
+    EXPECT_EQ(SCAMBIO_S[1], lavoro);
+}
+
+TEST_F(ProvaMenu2, LeavingTheWindowCopiesTheStateBackAndEndsTheRunWritingTheTaskFile) {
+    archivio->scriviTask("05 PRIMA");
+    archive::CODICETASK = "05";
+    windows::SCAMBIO_I[29] = 2;
+    windows::SCAMBIO_I[38] = 7;
+    windows::SCAMBIO_D[40] = 12.5;
+    auto& f = apri(pagineUniformi(2, 3));
+    EXPECT_FALSE(f.Tasto_calcolo->isHidden());
+    f.Tasto_calcolo_Click();
+    f.scambio[44] = 17;
+
+    EXPECT_EQ(supporto::codiceFine([&] { f.Tasto_Uscita_Click(); }), 0);
+    EXPECT_EQ(windows::ESITO_I[25], 1);
+    EXPECT_EQ(windows::SCAMBIO_I[44], 17);
+    EXPECT_EQ(windows::SCAMBIO_I[33], 2);
+    EXPECT_EQ(windows::SCAMBIO_I[20], 0);
+    EXPECT_EQ(windows::SCAMBIO_I[29], 1);
+    EXPECT_EQ(windows::SCAMBIO_D[2], 5);
+    EXPECT_EQ(windows::SCAMBIO_D[40], 12.5);
+    EXPECT_EQ(archivio->leggi("C:\\VXSTASK\\VXSTASK.INI").substr(0, 3), "05 ");
+    EXPECT_EQ(archive::CANALE[216], 0);
+    EXPECT_EQ(archive::CANALE[160], 0);
+}
+
+}  // namespace

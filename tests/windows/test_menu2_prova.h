@@ -1,0 +1,103 @@
+#pragma once
+// Fixture of the data-entry table tests: an archive with the files the window opens, a
+// definition file built by the fixture builder, a working record and a worker record.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "archive/slot_file.h"
+#include "dictionary/buffers.h"
+#include "dictionary/descrittori.h"
+#include "dictionary/scrittura.h"
+#include "support/archivio_prova.h"
+#include "support/prova_base.h"
+#include "tools/demo.h"
+#include "windows/common/scambio.h"
+#include "windows/common/testo_qt.h"
+#include "windows/table/menu2.h"
+
+namespace prova_menu2 {
+
+inline tools::RigaDefinizione testata(const std::string& titolo) {
+    tools::RigaDefinizione r;
+    r.descrizione = titolo;
+    r.testata = true;
+    return r;
+}
+
+inline tools::RigaDefinizione campo(const std::string& descrizione, int lunghezza, char tipo,
+                                    long posizione, const std::string& nome = "X000") {
+    tools::RigaDefinizione r;
+    r.descrizione = descrizione;
+    r.lunghezza = lunghezza;
+    r.tipo = tipo;
+    r.posizione = posizione;
+    r.nomeBreve = nome;
+    return r;
+}
+
+// `pagine` pages of `righe` integer rows of 3 characters each, stored one after another from
+// position 1 of the working record.
+inline std::vector<tools::RigaDefinizione> pagineUniformi(int pagine, int righe) {
+    std::vector<tools::RigaDefinizione> d;
+    long posizione = 1;
+    for (int p = 1; p <= pagine; ++p) {
+        d.push_back(testata("PAGINA " + std::to_string(p)));
+        for (int i = 1; i <= righe; ++i, posizione += 3)
+            d.push_back(campo("P" + std::to_string(p) + " RIGA " + std::to_string(i), 3, 'N',
+                              posizione, "N" + std::to_string(i)));
+    }
+    return d;
+}
+
+class ProvaMenu2 : public supporto::ProvaBase {
+  protected:
+    void SetUp() override {
+        ProvaBase::SetUp();
+        archivio = std::make_unique<supporto::ArchivioProva>(std::vector<supporto::VoceCatalogo>{
+            {1, "DITTE.DAT", 7000},
+            {2, "DIPENDEN.DAT", 1000},
+            {8, "SETTORI.DAT", 400},
+            {106, "SETCAR.DAT", 20},
+            {160, "TABELLA.DAT", 80},
+            {216, "AIUTI.DAT", 50},
+            {217, "AIUTI.IDX", static_cast<int>(tools::lunghezzaIndice(3))}});
+        windows::SCAMBIO_S[1] = std::string(400, '0');
+        dictionary::DIPX_S = std::string(1000, ' ');
+        dictionary::RepoW(dictionary::P050, "1");
+    }
+    void TearDown() override {
+        finestra.reset();
+        archivio.reset();
+        ProvaBase::TearDown();
+    }
+
+    // Writes the definitions (file 160 stays open, as the program's flow leaves it) and
+    // opens the window as its showing does.
+    windows::MENU2& apri(const std::vector<tools::RigaDefinizione>& definizioni) {
+        tools::scriviDefinizioni(160, definizioni);
+        finestra = std::make_unique<windows::MENU2>();
+        finestra->Form_Load();
+        finestra->Form_Activate();
+        return *finestra;
+    }
+
+    int16_t el(int n) const { return finestra->scambio[n]; }
+    std::string cella(int riga, int colonna) const { return finestra->cella(riga, colonna); }
+    std::string editor() const { return windows::daQString(finestra->cx->text()); }
+    void digita(const std::string& testo) {
+        for (char c : testo)
+            finestra->cx_KeyPress(0, static_cast<unsigned char>(c));
+    }
+    void tasto(int codice) { finestra->cx_KeyDown(0, codice, 0); }
+
+    std::unique_ptr<supporto::ArchivioProva> archivio;
+    std::unique_ptr<windows::MENU2> finestra;
+};
+
+// Key codes of the navigation keys.
+inline constexpr int PAG_SU = 33, PAG_GIU = 34, FINE = 35, INIZIO = 36, SINISTRA = 37, SU = 38,
+                     DESTRA = 39, GIU = 40;
+
+}  // namespace prova_menu2
