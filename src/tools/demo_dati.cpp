@@ -131,7 +131,7 @@ std::string chiaveDi(const Riga& r) {
 
 std::string esitoDi(const Riga& r) {
     if (r.ditta == 4)
-        return "rifiutato: ditta 4 cessata (T261 = 99), \"IL CODICE DITTA 4 NON ESISTE\"";
+        return "rifiutato: ditta 4 cessata (T261 = 99), \"IL CODICE DITTA  4 NON ESISTE\"";
     switch (r.stato) {
         case '1':
             return "riassumibile (P054 1, P168 2)";
