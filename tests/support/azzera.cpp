@@ -5,6 +5,9 @@
 #include "archive/semaforo.h"
 #include "archive/slot_file.h"
 #include "archive/traccia.h"
+#include "dictionary/buffers.h"
+#include "isam/isam.h"
+#include "windows/common/scambio.h"
 
 namespace supporto {
 
@@ -14,8 +17,9 @@ void azzeraTutto() {
     archive::azzeraCatalogo();
     archive::azzeraConfigurazione();
     archive::azzeraSemaforo();
-    // dictionary, isam and the windows keep their own state: their suites link those modules,
-    // this library links only the archive.
+    dictionary::azzeraBuffer();
+    isam::azzeraIsam();
+    windows::azzeraScambio();
 }
 
 }  // namespace supporto
