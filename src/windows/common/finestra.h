@@ -145,13 +145,17 @@ class Finestra : public QDialog {
     // The real modal showing (what the Qt services run): the window appears, Form_Activate
     // runs, and the modal loop runs unless activation already hid or unloaded the window.
     void eseguiModale() {
-        mostraFinita_ = false;
         setWindowModality(Qt::ApplicationModal);
         show();
         Form_Activate();
         if (!mostraFinita_ && !daScaricare_) exec();
-        mostraFinita_ = true;
     }
+
+    // Brackets one showing (Modulo::mostra): while it lasts, the title-bar close and Esc
+    // reach the window's own way out.
+    void iniziaMostra() { mostraFinita_ = false; }
+    void fineMostra() { mostraFinita_ = true; }
+    bool inMostra() const { return !mostraFinita_; }
 
     // Places the window in the middle of the screen it is on.
     void centra() {
@@ -210,10 +214,14 @@ class Modulo {
         T& f = carica();
         if (!f.daScaricare()) {
             inMostra_ = true;
+            f.iniziaMostra();
             struct FineMostra {
-                bool& inMostra;
-                ~FineMostra() { inMostra = false; }
-            } fine{inMostra_};
+                Modulo& m;
+                ~FineMostra() {
+                    m.inMostra_ = false;
+                    if (m.finestra_) m.finestra_->fineMostra();
+                }
+            } fine{*this};
             platform::servizi().mostraModale(nome_, [&f] { f.eseguiModale(); });
         }
         if (finestra_ && finestra_->daScaricare()) finestra_.reset();
@@ -232,6 +240,7 @@ class Modulo {
     // The loaded window (nullptr when not loaded).
     T* finestra() const { return finestra_.get(); }
     T* operator->() const { return finestra_.get(); }
+    T& operator*() const { return *finestra_; }  // only while loaded
 
     const std::string& nome() const { return nome_; }
 
