@@ -1,6 +1,9 @@
 // The data-entry table: typing by row type, character sets, moving among rows and pages,
 // confirming.
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "archive/record.h"
 #include "test_menu2_prova.h"
 
@@ -229,6 +232,29 @@ TEST_F(TastieraMenu2, RowsBeyondSixteenAreReachedOnlyWithTheMouse) {
     f.Command1_Click();
     EXPECT_EQ(SCAMBIO_S[1].substr(3, 3), "000");
     EXPECT_EQ(el(MENU2::RIGA), 3);
+}
+
+TEST_F(TastieraMenu2, KeysReachTheHandlersThroughTheEditorOnly) {
+    auto& f = apriTipi();
+    auto premi = [&](int tasto, const QString& testo, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QKeyEvent e(QEvent::KeyPress, tasto, m, testo);
+        QApplication::sendEvent(f.cx, &e);
+    };
+    premi(Qt::Key_X, QStringLiteral("x"));
+    EXPECT_EQ(beep(), 1);
+    EXPECT_EQ(editor(), "ABCDE");  // the editor never inserts a key by itself
+    premi(Qt::Key_X, QStringLiteral("X"), Qt::ShiftModifier);
+    EXPECT_EQ(f.VALORE[1], "X    ");
+    EXPECT_EQ(editor(), "X    ");
+    EXPECT_EQ(f.cx->cursorPosition(), 1);
+    premi(Qt::Key_Escape, QStringLiteral("\x1b"));  // no way out by Esc
+    premi(Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(SCAMBIO_S[1].substr(0, 5), "X    ");
+    EXPECT_EQ(el(MENU2::RIGA), 2);
+    premi(Qt::Key_Down, QString());
+    EXPECT_EQ(el(MENU2::RIGA), 3);
+    f.cx->setText(QStringLiteral("incollato"));  // any other change is undone
+    EXPECT_EQ(editor(), "0.00   ");
 }
 
 }  // namespace
