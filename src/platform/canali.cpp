@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/guasti.h"
 #include "platform/percorsi.h"
 #include "runtime/errore.h"
 
@@ -43,7 +44,7 @@ void apri(int canale, const std::string& percorso, int flag, Modo modo) {
     const std::string locale = percorsoLocale(percorso);
     int fd;
     do {
-        fd = open(locale.c_str(), flag | O_CLOEXEC, 0666);
+        fd = guasto(Chiamata::Apertura) ? -1 : open(locale.c_str(), flag | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) erroreDiApertura(errno, locale);
     struct stat st {};
@@ -66,7 +67,7 @@ bool riempi(Canale& c) {
     char blocco[65536];
     ssize_t n;
     do {
-        n = read(c.fd, blocco, sizeof blocco);
+        n = guasto(Chiamata::Lettura) ? -1 : read(c.fd, blocco, sizeof blocco);
     } while (n < 0 && errno == EINTR);
     if (n < 0) runtime::erroreDaSistema(errno);
     if (n == 0) {
@@ -105,7 +106,7 @@ void apriBinarioEsclusivo(int canale, const std::string& percorso) {
     blocco.l_whence = SEEK_SET;  // start 0, length 0: the whole file, however long
     int esito;
     do {
-        esito = fcntl(tabella[canale].fd, F_OFD_SETLKW, &blocco);
+        esito = guasto(Chiamata::Blocco) ? -1 : fcntl(tabella[canale].fd, F_OFD_SETLKW, &blocco);
     } while (esito != 0 && errno == EINTR);
     if (esito != 0) {
         const int errore = errno;
@@ -129,7 +130,7 @@ void chiudiCanale(int canale) {
     Canale c = tabella[canale];
     tabella[canale] = Canale{};
     int errore = 0;
-    if (c.scritto && fsync(c.fd) != 0) errore = errno;
+    if (c.scritto && (guasto(Chiamata::Sincronia) || fsync(c.fd) != 0)) errore = errno;
     if (close(c.fd) != 0 && errore == 0 && errno != EINTR) errore = errno;
     if (errore != 0) runtime::erroreDaSistema(errore);
 }
@@ -151,8 +152,11 @@ bool leggiBlocco(int canale, long long posizione, std::string& dati) {
     if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
     size_t letti = 0;
     while (letti < dati.size()) {
-        const ssize_t n = pread(c.fd, dati.data() + letti, dati.size() - letti,
-                                static_cast<off_t>(posizione + static_cast<long long>(letti)));
+        const ssize_t n =
+            guasto(Chiamata::Lettura)
+                ? -1
+                : pread(c.fd, dati.data() + letti, dati.size() - letti,
+                        static_cast<off_t>(posizione + static_cast<long long>(letti)));
         if (n < 0) {
             if (errno == EINTR) continue;
             runtime::erroreDaSistema(errno);
@@ -168,8 +172,11 @@ void scriviBlocco(int canale, long long posizione, std::string_view dati) {
     if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
     size_t scritti = 0;
     while (scritti < dati.size()) {
-        const ssize_t n = pwrite(c.fd, dati.data() + scritti, dati.size() - scritti,
-                                 static_cast<off_t>(posizione + static_cast<long long>(scritti)));
+        const ssize_t n =
+            guasto(Chiamata::Scrittura)
+                ? -1
+                : pwrite(c.fd, dati.data() + scritti, dati.size() - scritti,
+                         static_cast<off_t>(posizione + static_cast<long long>(scritti)));
         if (n < 0) {
             if (errno == EINTR) continue;
             runtime::erroreDaSistema(errno);
@@ -216,7 +223,8 @@ void scriviRiga(int canale, std::string_view riga) {
     dati += "\r\n";
     std::string_view resto = dati;
     while (!resto.empty()) {
-        const ssize_t n = write(c.fd, resto.data(), resto.size());
+        const ssize_t n =
+            guasto(Chiamata::Scrittura) ? -1 : write(c.fd, resto.data(), resto.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             runtime::erroreDaSistema(errno);

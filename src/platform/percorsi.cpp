@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/guasti.h"
 #include "runtime/errore.h"
 
 namespace platform {
@@ -160,7 +161,7 @@ namespace {
 
 void scriviTutto(int fd, std::string_view dati) {
     while (!dati.empty()) {
-        const ssize_t n = write(fd, dati.data(), dati.size());
+        const ssize_t n = guasto(Chiamata::Scrittura) ? -1 : write(fd, dati.data(), dati.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             runtime::erroreDaSistema(errno);
@@ -179,7 +180,9 @@ void sostituisciFile(const std::string& percorso, const std::string& contenuto) 
     // A name of this process only; a leftover of a crashed run with the same id is replaced.
     const std::string temporaneo = destinazione + ".~" + std::to_string(getpid());
     unlink(temporaneo.c_str());
-    int fd = open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd = guasto(Chiamata::Apertura)
+                 ? -1
+                 : open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) erroreDiApertura(errno, destinazione);
     try {
         // Keep the old file's permissions, so the task's other programs can still write it.
@@ -187,19 +190,22 @@ void sostituisciFile(const std::string& percorso, const std::string& contenuto) 
         if (stat(destinazione.c_str(), &st) == 0 && fchmod(fd, st.st_mode & 07777) != 0)
             runtime::erroreDaSistema(errno);
         scriviTutto(fd, contenuto);
-        if (fsync(fd) != 0) runtime::erroreDaSistema(errno);
+        if (guasto(Chiamata::Sincronia) || fsync(fd) != 0) runtime::erroreDaSistema(errno);
         const int chiusura = close(fd);
         fd = -1;
         if (chiusura != 0) runtime::erroreDaSistema(errno);
-        if (rename(temporaneo.c_str(), destinazione.c_str()) != 0) runtime::erroreDaSistema(errno);
+        if (guasto(Chiamata::Rinomina) || rename(temporaneo.c_str(), destinazione.c_str()) != 0)
+            runtime::erroreDaSistema(errno);
     } catch (...) {
         if (fd >= 0) close(fd);
         unlink(temporaneo.c_str());
         throw;
     }
-    const int dir = open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = guasto(Chiamata::Apertura)
+                        ? -1
+                        : open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) runtime::erroreDaSistema(errno);
-    const int esito = fsync(dir);
+    const int esito = guasto(Chiamata::Sincronia) ? -1 : fsync(dir);
     const int errore = errno;
     close(dir);
     if (esito != 0) runtime::erroreDaSistema(errore);

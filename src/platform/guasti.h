@@ -1,0 +1,36 @@
+#pragma once
+// Fault injection for tests: makes the Nth system call of one kind in the file layer fail with
+// a chosen errno, so that tests can show how every failure of the disk is handled. The program
+// never arms it; when nothing is armed each call site pays one test of a boolean.
+
+namespace platform {
+
+enum class Chiamata : int {
+    Apertura,   // open of a file or folder
+    Lettura,    // pread, read
+    Scrittura,  // pwrite, write
+    Sincronia,  // fsync
+    Rinomina,   // rename
+    Blocco,     // the exclusive lock of the semaphore
+};
+inline constexpr int NUMERO_CHIAMATE = 6;
+
+namespace dettaglio_guasti {
+inline bool armato = false;
+bool scatta(Chiamata chiamata);
+}  // namespace dettaglio_guasti
+
+// True, with errno set, when this call must fail instead of being made. Counts the call.
+inline bool guasto(Chiamata chiamata) {
+    return dettaglio_guasti::armato && dettaglio_guasti::scatta(chiamata);
+}
+
+// From now on the `ennesima`-th call (1-based) of that kind fails with `codiceErrno`, once.
+// ennesima 0 only counts the calls. Arming one kind keeps the others as they were.
+void armaGuasto(Chiamata chiamata, int ennesima, int codiceErrno);
+// Calls of that kind made since the switch was armed.
+int chiamateContate(Chiamata chiamata);
+// Back to no injection and no counting.
+void disarmaGuasti();
+
+}  // namespace platform
