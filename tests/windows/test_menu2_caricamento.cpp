@@ -3,6 +3,7 @@
 
 #include "archive/semaforo.h"
 #include "archive/traccia.h"
+#include "dictionary/lettura.h"
 #include "runtime/testo.h"
 #include "test_menu2_prova.h"
 
@@ -226,6 +227,34 @@ TEST_F(ProvaMenu2, LeavingTheWindowCopiesTheStateBackAndEndsTheRunWritingTheTask
     EXPECT_EQ(archivio->leggi("C:\\VXSTASK\\VXSTASK.INI").substr(0, 3), "05 ");
     EXPECT_EQ(archive::CANALE[216], 0);
     EXPECT_EQ(archive::CANALE[160], 0);
+}
+
+TEST_F(ProvaMenu2, ATabSwitchesTheTableAndClosingOpensTheFirstAgain) {
+    const double dipendente =
+        tools::aggiungiRecord(2, tools::recordConCampi(2, {{dictionary::P175, "7"}}));
+    windows::SCAMBIO_I[47] = static_cast<int16_t>(dipendente);
+    SCAMBIO_S[40] = runtime::LEFT("PRIMA" + runtime::SPACE(25), 25) + "001160" +
+                    runtime::LEFT("SECONDA" + runtime::SPACE(25), 25) + "008160";
+    auto& f = apri(pagineUniformi(2, 3));
+    f.Combo1->setCurrentIndex(1);
+    f.Combo1_Click();
+    f.cx_KeyPress(0, '5');
+    dictionary::DIPX_S = std::string(1000, ' ');
+
+    f.TABBED1->setCurrentIndex(1);
+    f.TABBED1_Click(1);
+    EXPECT_EQ(SCAMBIO_S[27], SCAMBIO_S[40].substr(31, 31));
+    EXPECT_EQ(windows::SCAMBIO_I[5], 0);  // file 106 was not open before the switch
+    EXPECT_NE(archive::CANALE[106], 0);
+    EXPECT_NE(archive::CANALE[8], 0);
+    EXPECT_EQ(dictionary::RepoRN(dictionary::P175), 7);  // the worker read again
+    EXPECT_EQ(el(MENU2::PAGINA), 1);
+    EXPECT_EQ(el(MENU2::RIGA), 0);
+    EXPECT_EQ(el(MENU2::MODIFICATO), 0);
+    EXPECT_EQ(cella(1, 2), "0  ");
+
+    EXPECT_EQ(supporto::codiceFine([&] { f.Tasto_Uscita_Click(); }), 0);
+    EXPECT_EQ(SCAMBIO_S[27], SCAMBIO_S[40].substr(0, 31));
 }
 
 }  // namespace

@@ -245,6 +245,8 @@ double MENU2::TASTO2(double riga0, int tasto, int modo) {
     const long c = scambio[CURSORE];
     std::string& valore = VALORE[r];
     const bool freccia = modo == 0 && (tasto == TASTO_SINISTRA || tasto == TASTO_DESTRA);
+    // A type that is neither text, date nor a count of decimals is typed as an integer.
+    const bool decimale = tipo != "A" && tipo != "D" && VAL(tipo) != 0;
 
     if (tasto == TASTO_BACKSPACE && c == 0) tasto = TASTO_NESSUN_SET;
     if (!freccia && tasto != TASTO_BACKSPACE && !nelSet(ammessi, tasto)) {
@@ -263,7 +265,7 @@ double MENU2::TASTO2(double riga0, int tasto, int modo) {
             scambio[CURSORE] = runtime::a16(std::max(c - 1, 0L));
             esito2 = 1;
         }
-    } else if (tipo == "A" || tipo == "N") {
+    } else if (tipo != "D" && !decimale) {
         if (!freccia) {
             const std::string prima = valore;
             if (c == 0) valore = runtime::SPACE(lunghezza);  // the first key replaces the value
