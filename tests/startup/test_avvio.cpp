@@ -1,0 +1,235 @@
+// The whole run in-process, on a fresh demo installation, with the windows scripted: the
+// selection window returns keys, the page list leaves or picks, the table is closed.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "archive/slot_file.h"
+#include "archive/traccia.h"
+#include "dictionary/buffers.h"
+#include "dictionary/descrittori.h"
+#include "dictionary/lettura.h"
+#include "platform/fine_programma.h"
+#include "startup/avvio.h"
+#include "startup/riassunzione.h"
+#include "support/azzera.h"
+#include "support/cartella_temporanea.h"
+#include "support/prova_base.h"
+#include "tools/demo.h"
+#include "windows/common/scambio.h"
+
+namespace fs = std::filesystem;
+using platform::Icona;
+using platform::Risposta;
+using windows::ESITO_I;
+using windows::SCAMBIO_S;
+
+namespace {
+
+constexpr const char* IDONEO = "0010000001";       // left, fixed-term ENPALS
+constexpr const char* IN_SERVIZIO = "0010000003";  // has not left
+constexpr const char* NON_ENPALS = "0010000004";   // P168 = 1
+
+std::string leggi(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class Avvio : public supporto::ProvaBase {
+  protected:
+    void SetUp() override {
+        ProvaBase::SetUp();
+        ambiente("XDG_RUNTIME_DIR", tmp.percorso());
+        for (const std::string& riga : tools::creaDemo(tmp.file("demo"))) {
+            const auto uguale = riga.find('=');
+            ambiente(riga.substr(0, uguale), riga.substr(uguale + 1));
+        }
+        supporto::azzeraTutto();  // the program starts from nothing
+        ui().registraFinestra("CODVEC", [this] {
+            SCAMBIO_S[50] = chiavi.empty() ? "" : chiavi.front();
+            if (!chiavi.empty()) chiavi.pop_front();
+        });
+        ui().registraFinestra("Fines", [this] {
+            if (pagineLasciate) ESITO_I[25] = 1;
+        });
+        ui().registraFinestra("MENU2", [this] {
+            recordDiLavoro = SCAMBIO_S[1];
+            startup::finestre().menu2->Tasto_Uscita_Click();
+        });
+        prima = istantanea();
+    }
+
+    void TearDown() override {
+        startup::azzeraAvvio();
+        ProvaBase::TearDown();
+        for (const auto& [nome, valore] : ambientePrima) {
+            if (valore)
+                setenv(nome.c_str(), valore->c_str(), 1);
+            else
+                unsetenv(nome.c_str());
+        }
+    }
+
+    void ambiente(const std::string& nome, const std::string& valore) {
+        if (!ambientePrima.count(nome)) {
+            const char* v = std::getenv(nome.c_str());
+            ambientePrima[nome] = v ? std::optional<std::string>(v) : std::nullopt;
+        }
+        setenv(nome.c_str(), valore.c_str(), 1);
+    }
+
+    // Every file of the installation but the task file, which every run writes back.
+    std::map<std::string, std::string> istantanea() const {
+        std::map<std::string, std::string> file;
+        for (const auto& e : fs::recursive_directory_iterator(tmp.file("demo")))
+            if (e.is_regular_file() && e.path().filename() != "VXSTASK.INI" &&
+                e.path().filename() != "QZSEMA.DAT")
+                file[e.path().string()] = leggi(e.path());
+        return file;
+    }
+
+    // The worker file of the demo (file 2 of its catalogue).
+    std::string fileDipendenti() const {
+        for (const auto& e : fs::recursive_directory_iterator(tmp.file("demo")))
+            if (e.path().filename() == "DIPEND.DAT") return e.path().string();
+        ADD_FAILURE() << "no worker file in the demo";
+        return {};
+    }
+
+    std::string recordDipendente(double numero) const {
+        const std::string tutto = leggi(fileDipendenti());
+        return tutto.substr(static_cast<size_t>((numero - 1) * 16128), 16128);
+    }
+
+    int esegui() {
+        return supporto::codiceFine([] { startup::MAIN(); });
+    }
+
+    int contaModali(const std::string& nome) const {
+        int n = 0;
+        for (const auto& m : ui().modali)
+            n += m == nome;
+        return n;
+    }
+
+    supporto::CartellaTemporanea tmp;
+    std::map<std::string, std::optional<std::string>> ambientePrima;
+    std::map<std::string, std::string> prima;
+    std::deque<std::string> chiavi;
+    bool pagineLasciate = true;
+    std::string recordDiLavoro;
+
+    const supporto::ServiziScriptati& ui() const {
+        return const_cast<Avvio*>(this)->supporto::ProvaBase::ui();
+    }
+    using ProvaBase::ui;
+};
+
+TEST_F(Avvio, LasciareSubitoFinisceSenzaLeggereDipendenti) {
+    for (const char* chiave : {"", "          "}) {
+        chiavi = {chiave};
+        EXPECT_EQ(esegui(), platform::USCITA_NORMALE);
+        for (const auto& voce : archive::TRACCIA_ELENCO)
+            EXPECT_NE(voce.rfind("LEGGIREC (2-", 0), 0u) << voce;
+        EXPECT_EQ(archive::TRACCIA_ELENCO[archive::TRACCIA_INDICE], "FINEPROG");
+        EXPECT_TRUE(ui().messaggi.empty());
+        EXPECT_EQ(istantanea(), prima);
+        startup::azzeraAvvio();
+        supporto::azzeraTutto();
+    }
+}
+
+TEST_F(Avvio, DipendentiRifiutatiRiportanoAllaSelezione) {
+    chiavi = {IN_SERVIZIO, NON_ENPALS, "9999999999"};
+    EXPECT_EQ(esegui(), platform::USCITA_NORMALE);
+    EXPECT_EQ(contaModali("CODVEC"), 4);
+    EXPECT_EQ(contaModali("Fines"), 0);
+    ASSERT_EQ(ui().messaggi.size(), 3u);
+    EXPECT_EQ(ui().messaggi[0].testo, startup::MSG_NON_CESSATO);
+    EXPECT_EQ(ui().messaggi[0].icona, Icona::Nessuna);
+    EXPECT_EQ(ui().messaggi[0].titolo, "VXMIRA");
+    EXPECT_EQ(ui().messaggi[1].testo, startup::MSG_NON_ENPALS);
+    // A key the index does not hold is refused, not read as record -1.
+    EXPECT_EQ(ui().messaggi[2].testo, "IL CODICE DIPENDENTE 9999999999 NON ESISTE");
+    EXPECT_EQ(ui().messaggi[2].icona, Icona::Critica);
+    EXPECT_EQ(istantanea(), prima);
+}
+
+TEST_F(Avvio, RisposteNoNonScriveNulla) {
+    chiavi = {IDONEO};
+    ui().rispondi({Risposta::No});
+    EXPECT_EQ(esegui(), platform::USCITA_NORMALE);
+    ASSERT_EQ(ui().messaggi.size(), 1u);
+    const auto& domanda = ui().messaggi[0];
+    EXPECT_EQ(domanda.testo,
+              "SI DESIDERA MEMORIZZARE LE VARIAZIONI APPORTATE\r\nED ACCETTARE GLI AZZERAMENTI "
+              "COME NUOVO ASSUNTO ?");
+    EXPECT_EQ(domanda.icona, Icona::Domanda);
+    EXPECT_EQ(istantanea(), prima);
+}
+
+TEST_F(Avvio, RispostaSiScriveIlNuovoAssunto) {
+    chiavi = {IN_SERVIZIO, IDONEO};
+    const std::string vecchio = recordDipendente(1);
+    ASSERT_NE(dictionary::RepoR(dictionary::P054, 0, vecchio), "0");
+    ui().rispondi({Risposta::OK, Risposta::Si});  // the refusal, then the question
+    EXPECT_EQ(esegui(), platform::USCITA_NORMALE);
+
+    const std::string nuovo = recordDipendente(1);
+    ASSERT_EQ(nuovo.size(), vecchio.size());
+    EXPECT_EQ(dictionary::RepoR(dictionary::P054, 0, nuovo), "0");
+    EXPECT_EQ(dictionary::RepoR(dictionary::P017, 0, nuovo), "00000000");
+    EXPECT_EQ(dictionary::RepoR(dictionary::P001, 0, nuovo), IDONEO);
+
+    // Every kept field as it was (the two cleared ones aside), every other position blank.
+    std::string atteso(vecchio.size(), ' ');
+    for (std::string_view campo : dictionary::CAMPI_CONSERVATI) {
+        const size_t da = std::stoul(std::string(campo.substr(6, 5))) - 1;
+        const size_t n = std::stoul(std::string(campo.substr(12, 2)));
+        atteso.replace(da, n, nuovo.substr(da, n));
+        const bool azzerato = campo == dictionary::P054 || campo == dictionary::P017;
+        // Blank amounts come back as zeros: the field writer stores numbers.
+        const bool importo = campo[15] == '2' || campo[15] == '5';
+        const bool vuoto = vecchio.substr(da, n).find_first_not_of(' ') == std::string::npos;
+        if (!azzerato && !(importo && vuoto)) {
+            EXPECT_EQ(nuovo.substr(da, n), vecchio.substr(da, n)) << campo;
+        }
+    }
+    EXPECT_EQ(nuovo, atteso);
+
+    // Nothing else changed: not the other workers, not the index, not any other file.
+    auto dopo = istantanea();
+    const std::string dip = fileDipendenti();
+    std::string datiPrima = prima[dip], datiDopo = dopo[dip];
+    ASSERT_EQ(datiPrima.size(), datiDopo.size());
+    datiPrima.replace(0, 16128, "");
+    datiDopo.replace(0, 16128, "");
+    EXPECT_EQ(datiPrima, datiDopo);
+    prima.erase(dip);
+    dopo.erase(dip);
+    EXPECT_EQ(dopo, prima);
+}
+
+TEST_F(Avvio, UnaPaginaScelta_LaTabellaLavoraSulDipendenteEChiudendolaFinisce) {
+    chiavi = {IDONEO};
+    pagineLasciate = false;
+    EXPECT_EQ(esegui(), platform::USCITA_NORMALE);
+    EXPECT_EQ(contaModali("MENU2"), 1);
+    // The worker record with its termination data already cleared.
+    ASSERT_EQ(recordDiLavoro.size(), 16128u);
+    EXPECT_EQ(dictionary::RepoR(dictionary::P001, 0, recordDiLavoro), IDONEO);
+    EXPECT_EQ(dictionary::RepoR(dictionary::P054, 0, recordDiLavoro), "0");
+    // Closing the table ends the run: no question, nothing written.
+    EXPECT_TRUE(ui().messaggi.empty());
+    EXPECT_EQ(istantanea(), prima);
+}
+
+}  // namespace
