@@ -90,6 +90,9 @@ TEST_F(TastieraMenu2, DecimalRowsGrowOnThePointAndDatesStepOverTheSlashes) {
     EXPECT_EQ(beep(), prima + 1);
     digita("79");
     EXPECT_EQ(f.VALORE[3], "123.57");  // no third decimal
+    f.cx->setCursorPosition(4);
+    digita("\b\b");  // over the point: stepped over, not blanked
+    EXPECT_EQ(f.VALORE[3], "12 .57");
     f.cx->setCursorPosition(0);
     digita("98765");  // four whole digits at most in six stored ones
     EXPECT_EQ(f.VALORE[3], "9876.00");

@@ -261,7 +261,11 @@ double MENU2::TASTO2(double riga0, int tasto, int modo) {
             platform::servizi().beep();
             esito2 = 2;
         } else {
-            if (c <= static_cast<long>(valore.size())) runtime::MIDASSIGN(valore, c, 1, " ");
+            // The point of a decimal value is stepped over, never blanked: "123 00" would
+            // read as 12300.
+            const bool punto = decimale && MID(valore, c, 1) == ".";
+            if (!punto && c <= static_cast<long>(valore.size()))
+                runtime::MIDASSIGN(valore, c, 1, " ");
             scambio[CURSORE] = runtime::a16(std::max(c - 1, 0L));
             esito2 = 1;
         }
