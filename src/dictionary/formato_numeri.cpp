@@ -56,10 +56,13 @@ void ESPANDINUM(std::string& s) {
     }
     if (p == 0) return;
 
-    // Two exponent digits cover every value a record field can hold.
-    // A stray "E-1" typed by hand would read as -1: no shift then, rather than a fault.
-    long e = static_cast<long>(runtime::VAL(RIGHT(s, 2)));
-    if (e < 0) e = 0;
+    // The whole exponent after its sign: reading only the last two characters turned
+    // 1E+300 into 1 and a hand-typed 1E-5 into 1.
+    const double esponente = runtime::VAL(MID(s, p + 2));
+    // No double has such an exponent: shifting would only build a huge text, and left as it
+    // is the text reads as the overflow it is.
+    if (!(esponente >= 0 && esponente <= 400)) return;
+    const long e = static_cast<long>(esponente);
     std::string m = LEFT(s, p - 1);
 
     // The sign is set aside and put back in front, so that the zeros shifted in when the
