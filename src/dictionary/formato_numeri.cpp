@@ -57,12 +57,19 @@ void ESPANDINUM(std::string& s) {
     if (p == 0) return;
 
     // The whole exponent after its sign: reading only the last two characters turned
-    // 1E+300 into 1 and a hand-typed 1E-5 into 1.
-    const double esponente = runtime::VAL(MID(s, p + 2));
-    // No double has such an exponent: shifting would only build a huge text, and left as it
-    // is the text reads as the overflow it is.
-    if (!(esponente >= 0 && esponente <= 400)) return;
-    const long e = static_cast<long>(esponente);
+    // 1E+300 into 1 and a hand-typed 1E-5 into 1. Only its digits count, so that no typed
+    // text can make the reading overflow.
+    auto cifra = [&](long posizione) {
+        const std::string c = MID(s, posizione, 1);
+        return !c.empty() && c[0] >= '0' && c[0] <= '9';
+    };
+    long cifre = 0;
+    while (cifra(p + 2 + cifre))
+        ++cifre;
+    // No double has an exponent beyond three digits: shifting would only build a huge text,
+    // and left as it is the text reads as the overflow it is.
+    if (cifre > 3) return;
+    const long e = static_cast<long>(runtime::VAL(MID(s, p + 2, cifre)));
     std::string m = LEFT(s, p - 1);
 
     // The sign is set aside and put back in front, so that the zeros shifted in when the

@@ -29,4 +29,8 @@ TEST(Ritrovati, EsponenteInteroNelleCifreEspanse) {
     s = "1E+99999999";
     ESPANDINUM(s);
     EXPECT_EQ(s, "1E+99999999");
+    // Nor does a malformed exponent raise anything: the value was typed by the user.
+    s = "1.5E+.5E516";
+    EXPECT_NO_THROW(ESPANDINUM(s));
+    EXPECT_EQ(s, "01.50");
 }
