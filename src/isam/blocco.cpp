@@ -1,5 +1,6 @@
 #include "isam/blocco.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "runtime/numeri.h"
@@ -85,35 +86,40 @@ long numeroVoce(std::string_view blocco, const Formato& f, long m) {
 
 long cercaNelBlocco(std::string_view blocco, const Formato& f, std::string_view chiave,
                     long usate) {
-    long lo = 1;
-    long m = 1;
-    if (usate > 0) {
-        // Binary search down to two entries, then a short linear scan.
-        long hi = usate + 1;
-        for (;;) {
-            m = (lo + hi) / 2;
-            if (lo + 1 >= m) {
-                m = lo;
-                break;
-            }
-            const std::string_view e = chiaveVoce(blocco, f, m);
-            if (chiave == e) return m;
-            if (chiave > e)
-                lo = m;
-            else
-                hi = m;
+    // Every entry compared lies inside the block: checked once here, not at each step.
+    if (usate < 0 || usate > VOCI_BLOCCO || static_cast<long>(blocco.size()) != f.blocco())
+        throw runtime::ErroreRuntime{runtime::ERR_INDICE};
+    const auto passo = static_cast<size_t>(f.voce());
+    const auto lunghezza = static_cast<size_t>(f.L);
+    if (chiave.size() != lunghezza) throw runtime::ErroreRuntime{runtime::ERR_CHIAMATA_NON_VALIDA};
+    // Keys of an index share long prefixes: compare eight bytes at a time as big-endian
+    // words (the order of unsigned bytes), the tail byte by byte.
+    const auto* k = reinterpret_cast<const unsigned char*>(chiave.data());
+    const auto* b = reinterpret_cast<const unsigned char*>(blocco.data());
+    auto confronta = [&](long m) {
+        const unsigned char* e = b + static_cast<size_t>(m - 1) * passo;
+        size_t i = 0;
+        for (; i + 8 <= lunghezza; i += 8) {
+            uint64_t x, y;
+            std::memcpy(&x, k + i, 8);
+            std::memcpy(&y, e + i, 8);
+            if (x != y) return __builtin_bswap64(x) < __builtin_bswap64(y) ? -1 : 1;
         }
+        for (; i < lunghezza; ++i)
+            if (k[i] != e[i]) return k[i] < e[i] ? -1 : 1;
+        return 0;
+    };
+    // The last entry not above the key, by a binary search whose steps are conditional
+    // moves. On sorted keys this is where halving down to two entries and scanning lands
+    // (the exact entry, else the last one below the key, else the first), without a
+    // mispredicted branch at every step. An empty block gives its first entry.
+    long primo = 1;
+    for (long n = usate; n > 1;) {
+        const long meta = n / 2;
+        primo = confronta(primo + meta) >= 0 ? primo + meta : primo;
+        n -= meta;
     }
-    // The scan stops at the last used entry, so a full block or a key of 252s never
-    // makes it leave the block.
-    while (m <= usate) {
-        const std::string_view e = chiaveVoce(blocco, f, m);
-        if (chiave == e) return m;
-        if (chiave < e) break;
-        ++m;
-    }
-    m = m - 1;
-    return m < 1 ? 1 : m;
+    return primo;
 }
 
 void mettiVoce(std::string& blocco, const Formato& f, long m, long usate, std::string_view voce) {

@@ -17,7 +17,7 @@ double rifiutaInserimento(const std::string& testo) {
     return -1;
 }
 
-void primaInserzione(const Percorso& p, const std::string& chiave, double record) {
+void primaInserzione(Percorso& p, const std::string& chiave, double record) {
     std::string foglia = bloccoVuoto(p.f, '3');
     runtime::MIDASSIGN(foglia, 1, chiave + '3' + seiCifre(record));
     std::string livello2 = bloccoVuoto(p.f, '2');
@@ -31,7 +31,7 @@ void primaInserzione(const Percorso& p, const std::string& chiave, double record
 
 // Writes the two halves of a full block: the lower half stays in place, the upper half
 // is appended as block `nuovo`. Returns the upper half's first key.
-std::string dividi(const Percorso& p, int livello, long nuovo) {
+std::string dividi(Percorso& p, int livello, long nuovo) {
     const char cifra = static_cast<char>('0' + livello);
     const std::string& pieno = p.T[livello];
     scriviBlocco(p, p.blocco[livello], metaBlocco(pieno, p.f, 1, META_BLOCCO, cifra));

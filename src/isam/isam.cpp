@@ -5,7 +5,6 @@
 #include "archive/catalogo.h"
 #include "archive/slot_file.h"
 #include "isam/percorso.h"
-#include "platform/canali.h"
 #include "platform/servizi_ui.h"
 #include "runtime/errore.h"
 #include "runtime/numeri.h"
@@ -79,9 +78,11 @@ double inizializza(Percorso& p) {
 }  // namespace
 
 double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, double record) {
-    Percorso p;
-    p.numero = numeroFile;
-    p.slot = slotDi(numeroFile);
+    Percorso& p = percorsoDiLavoro(numeroFile, slotDi(numeroFile));
+    struct AllaFine {
+        Percorso& p;
+        ~AllaFine() { lasciaArea(p); }
+    } allaFine{p};
     const auto slot = static_cast<size_t>(p.slot);
     const bool inizializzazione = operazione == ISAM_INIZIALIZZA;
 
@@ -93,7 +94,7 @@ double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, do
         archive::ripristinaValoriOpen(valori);
         archive::DISCOOPEN = disco;
     }
-    if (!inizializzazione && platform::lunghezzaCanale(archive::CANALE[slot]) == 0)
+    if (!inizializzazione && !fileConDati(p))
         return rifiuta("ERRORE ISAM - FILE VUOTO " + runtime::testoNumero(numeroFile));
     const auto L = static_cast<long>(chiave.size());
     if (!inizializzazione && L == 0) return rifiuta("ERRORE ISAM - LUNK=0");
@@ -103,7 +104,7 @@ double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, do
         return rifiuta("ERRORE ISAM - K=BLANK");
 
     p.f.L = static_cast<long>(archive::LUNREC[slot]) / VOCI_BLOCCO - 7;
-    if (p.f.L > 0) p.alta = chiaveAlta(p.f.L);
+    if (p.f.L > 0 && static_cast<long>(p.alta.size()) != p.f.L) p.alta = chiaveAlta(p.f.L);
 
     switch (operazione) {
         case ISAM_TROVA:

@@ -22,13 +22,31 @@ struct Percorso {
     std::array<long, 4> blocco{};  // block number of each block on the path
     bool vuoto = false;            // the root has no used entry
     bool trovato = false;          // the leaf entry M[3] holds the key
+    bool radiceIntera = false;     // T[1] holds the whole root, read before the checks
+    int ultimaLettura = 0;         // level of the latest block read, not yet in the record area
+    // "LEGGIREC (n-" for the trace, kept while the file number stays the same.
+    std::string traccia;
+    double numeroTraccia = -1;
 };
+
+// The path of the current call. Its block buffers keep their memory from call to call
+// (every block is read before it is used), so a find allocates nothing.
+Percorso& percorsoDiLavoro(double numero, int slot);
+
+// Whether the index file holds any byte. It reads the root, which is the only way a
+// find learns the length, without any side effect; the next root read of the call
+// takes that block as if it were read then (trace entry and record area included).
+bool fileConDati(Percorso& p);
+void prendiRadice(Percorso& p);
 
 // Reads block `numero` of the index into p.T[livello]; a number outside the file or
 // a block that breaks the format is a run-time error.
 void leggiBlocco(Percorso& p, int livello, long numero);
 // Writes a block text as block `numero`.
-void scriviBlocco(const Percorso& p, long numero, const std::string& blocco);
+void scriviBlocco(Percorso& p, long numero, const std::string& blocco);
+// Leaves the latest block read in the file's record area, as a record read leaves it.
+// Every call ends with it (before its first write, or on the way out).
+void lasciaArea(Percorso& p) noexcept;
 // The child block named by entry m of the block at `livello` (1 or 2).
 long figlio(const Percorso& p, int livello, long m);
 // Number of whole blocks in the file.
