@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "archive/catalogo.h"
+#include "archive/traccia.h"
 #include "indice_prova.h"
 
 using isam::ISAM;
@@ -97,18 +98,38 @@ TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
     EXPECT_EQ(ISAM(prova::IDX_STORTO, "", isam::ISAM_INIZIALIZZA, 0), -1);
     EXPECT_EQ(ui().ultimoTesto(), "ERRORE ISAM - LUNK NO OK");
     EXPECT_EQ(byte(prova::IDX_STORTO), "dati");
-}
 
-TEST_F(Controlli, LaVerificaApreEChiudeIlFileSenzaConsumareIValoriOpen) {
-    std::filesystem::create_directory(cartella.file("DITTA005"));
-    archive::DITTAOPEN = "5";
-    ASSERT_EQ(ISAM(prova::IDX_DITTA, "", isam::ISAM_INIZIALIZZA, 0), 0);
-    ASSERT_EQ(ISAM(prova::IDX_DITTA, "AAAAAAAAAA", isam::ISAM_INSERISCI, 3), 0);
+    // The structure check opens and closes a closed file, keeping the one-shot values.
     archive::CHIUDIFILE(prova::IDX_DITTA);
-    archive::DITTAOPEN = "5";
+    archive::DITTAOPEN = "12";
     EXPECT_TRUE(isam::verificaIndice(prova::IDX_DITTA).empty());
     EXPECT_EQ(archive::CANALE[11], 0);
-    EXPECT_EQ(archive::DITTAOPEN, "5");
+    EXPECT_EQ(archive::DITTAOPEN, "12");
+}
+
+TEST_F(Controlli, LeLettureLascianoTracciaEAreaComeLEGGIREC) {
+    nuovoIndice(IDX10);
+    ASSERT_EQ(ISAM(IDX10, K10, isam::ISAM_INSERISCI, 15), 0);
+    archive::azzeraTraccia();
+    EXPECT_EQ(ISAM(IDX10, K10, isam::ISAM_TROVA, 0), 15);
+    EXPECT_EQ(archive::TRACCIA_INDICE, 3);
+    EXPECT_EQ(archive::TRACCIA_ELENCO[1], "LEGGIREC (7-1)");
+    EXPECT_EQ(archive::TRACCIA_ELENCO[3], "LEGGIREC (7-3)");
+    EXPECT_EQ(archive::AREAREC[7], byte(IDX10).substr(2 * 2176, 2176));
+
+    // A refused call reads nothing on the record: no trace entry.
+    archive::azzeraTraccia();
+    EXPECT_EQ(ISAM(IDX10, "", isam::ISAM_TROVA, 0), -1);
+    EXPECT_EQ(archive::TRACCIA_INDICE, 0);
+
+    // A record area of the wrong length is error 59, as for any record read.
+    archive::AREAREC[7] = "x";
+    try {
+        ISAM(IDX10, K10, isam::ISAM_TROVA, 0);
+        ADD_FAILURE() << "no error";
+    } catch (const runtime::ErroreRuntime& e) {
+        EXPECT_EQ(e.numero(), runtime::ERR_LUNGHEZZA_RECORD);
+    }
 }
 
 }  // namespace

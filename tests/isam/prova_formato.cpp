@@ -79,27 +79,4 @@ TEST(RicercaNelBlocco, TrovaOgniChiaveEIlVicinoGiustoConUnoDueTreE127Voci) {
     }
 }
 
-TEST(RicercaNelBlocco, MettereETogliereVociTengonoLOrdineELeVociVuote) {
-    const isam::Formato f{3};
-    std::string b = blocco(3, '2', {});
-    isam::mettiVoce(b, f, 1, 0, voce("200", '2', 2));
-    isam::mettiVoce(b, f, 1, 1, voce("100", '2', 1));
-    isam::mettiVoce(b, f, 2, 2, voce("300", '2', 3));
-    isam::mettiVoce(b, f, 2, 3, voce("250", '2', 4));
-    EXPECT_EQ(b, blocco(3, '2', {"1002000001", "2002000002", "2502000004", "3002000003"}));
-    isam::togliVoce(b, f, 1, 4, '2');
-    isam::togliVoce(b, f, 3, 3, '2');
-    EXPECT_EQ(b, blocco(3, '2', {"2002000002", "2502000004"}));
-
-    // A full block: removal closes up and ends with an empty entry of the block's level.
-    std::vector<std::string> voci;
-    for (int i = 0; i < 128; ++i)
-        voci.push_back(voce(chiave3(i), '1', i + 2));
-    std::string piena = blocco(3, '1', voci);
-    EXPECT_THROW(isam::mettiVoce(piena, f, 128, 128, voce("999", '1', 5)), runtime::ErroreRuntime);
-    isam::togliVoce(piena, f, 1, 128, '1');
-    voci.erase(voci.begin());
-    EXPECT_EQ(piena, blocco(3, '1', voci));
-}
-
 }  // namespace
