@@ -1,8 +1,33 @@
 #!/usr/bin/env bash
-# Builds everything under the dev preset (sanitizers, warnings as errors) and runs every test.
+# Builds everything under the dev preset (sanitizers, warnings as errors) and runs every test,
+# then builds the fuzz preset and runs each fuzz target for a short fixed time from its seeds;
+# a finding fails the run (its input is left under build/fuzz/reperti/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
 cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev -j"$(nproc)"
+
+cmake --preset fuzz
+cmake --build --preset fuzz
+SECONDI_FUZZ=${SECONDI_FUZZ:-25}
+reperti=build/fuzz/reperti
+mkdir -p "$reperti"
+for bersaglio in build/fuzz/fuzz/fuzz_*; do
+    [ -x "$bersaglio" ] || continue
+    nome=${bersaglio##*/fuzz_}
+    corpus=$(mktemp -d)
+    echo "fuzz $nome: ${SECONDI_FUZZ}s"
+    # New inputs go to a throw-away folder; the seeds in the repository stay as they are.
+    if ! "$bersaglio" -max_total_time="$SECONDI_FUZZ" -print_final_stats=1 \
+            -artifact_prefix="$reperti/$nome-" "$corpus" "fuzz/$nome/seme" \
+            >"$reperti/$nome.log" 2>&1; then
+        tail -n 40 "$reperti/$nome.log" >&2
+        rm -rf "$corpus"
+        echo "fuzz $nome: finding, see $reperti" >&2
+        exit 1
+    fi
+    grep -E '^stat::number_of_executed_units' "$reperti/$nome.log" || true
+    rm -rf "$corpus"
+done
