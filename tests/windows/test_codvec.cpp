@@ -6,6 +6,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -232,6 +237,43 @@ TEST_F(ProvaCodvec, VerificaRifiutaConIlMessaggioEsatto) {
     EXPECT_EQ(SCAMBIO_S[49], " 1");
     ASSERT_EQ(f.List1->ListCount(), 1);
     EXPECT_EQ(f.List1->List(0), "0010000003 " + nome36("VERDI G."));
+}
+
+TEST_F(ProvaCodvec, VerificaAttendeIlSemaforoDiUnAltroProgramma) {
+    archivioStandard();
+    CODVEC& f = carica();
+    int tubo[2];
+    ASSERT_EQ(pipe(tubo), 0);
+    const std::string semaforo = cartella.file("QZSEMA.DAT");
+    const pid_t figlio = fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+        // Another program of the family holds the semaphore for a while.
+        const int fd = open(semaforo.c_str(), O_RDWR | O_CREAT, 0644);
+        struct flock blocco {};
+        blocco.l_type = F_WRLCK;
+        blocco.l_whence = SEEK_SET;
+        if (fd < 0 || fcntl(fd, F_OFD_SETLKW, &blocco) != 0) _exit(1);
+        (void)!write(tubo[1], "x", 1);
+        usleep(400000);
+        _exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(read(tubo[0], &c, 1), 1);
+    const auto inizio = std::chrono::steady_clock::now();
+    SCAMBIO_S[50] = "0010000001";
+    scegliDitta(f, "001");
+    f.LISTDIP[0]->impostaListIndex(0);
+    f.LISTDIP_DblClick(0);
+    const auto attesa = std::chrono::steady_clock::now() - inizio;
+    int stato = 0;
+    waitpid(figlio, &stato, 0);
+    close(tubo[0]);
+    close(tubo[1]);
+    EXPECT_EQ(WEXITSTATUS(stato), 0);
+    EXPECT_GE(attesa, std::chrono::milliseconds(300));
+    EXPECT_EQ(f.List1->ListCount(), 1);
+    EXPECT_EQ(archive::CANALE[archive::FILE_SEMAFORO], 0);
 }
 
 TEST_F(ProvaCodvec, BitmapDeiTaskRecordOttoENove) {

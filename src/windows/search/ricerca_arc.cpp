@@ -60,6 +60,14 @@ class FiltroOpzioni : public QObject {
     int indice_;
 };
 
+// The scan's progress bar shows no text; leaving text() empty spares the percentage
+// formatting that every step would otherwise cost.
+class BarraCiclica : public QProgressBar {
+  public:
+    using QProgressBar::QProgressBar;
+    QString text() const override { return {}; }
+};
+
 }  // namespace
 
 RICERCA_ARC::RICERCA_ARC(QWidget* genitore) : Finestra(genitore) {
@@ -89,7 +97,7 @@ RICERCA_ARC::RICERCA_ARC(QWidget* genitore) : Finestra(genitore) {
     List1->setGeometry(px(240), px(1560), px(9500), px(3800));
     List1->suDoppioClick = [this] { List1_DblClick(); };
 
-    prbProgresso = new QProgressBar(this);
+    prbProgresso = new BarraCiclica(this);
     prbProgresso->setGeometry(px(240), px(5400), px(9500), px(240));
     prbProgresso->setRange(0, 100);
     prbProgresso->setValue(0);
@@ -180,8 +188,6 @@ void RICERCA_ARC::RICERCA_Click(int Index) {
 }
 
 void RICERCA_ARC::FAIRICERCA() {
-    using runtime::LEFT;
-    using runtime::MID;
     using runtime::VAL;
     archive::TRACCIA("FAIRICERCA");
     const std::string testo = runtime::TRIM(runtime::UCASE(daQString(NOME->text())));
@@ -209,6 +215,15 @@ void RICERCA_ARC::FAIRICERCA() {
     try {
         const int massimo = std::max(1, prbProgresso->maximum());
         const std::string& area = archive::AREAREC[static_cast<size_t>(numeroFile)];
+        // Field views with the rules of MID, without a copy per record.
+        auto campo = [&area](long inizio, long lunghezza) {
+            if (inizio < 1 || lunghezza < 0)
+                throw runtime::ErroreRuntime{runtime::ERR_CHIAMATA_NON_VALIDA};
+            const std::string_view r(area);
+            return inizio > static_cast<long>(r.size())
+                       ? std::string_view()
+                       : r.substr(static_cast<size_t>(inizio - 1), static_cast<size_t>(lunghezza));
+        };
         double n = 0;
         int p = 0;
         for (;;) {
@@ -220,19 +235,23 @@ void RICERCA_ARC::FAIRICERCA() {
             bool preso = false;
             switch (opzione) {
                 case 0:
-                    preso = runtime::UCASE(LEFT(MID(area, inizioNome, lunghezzaNome),
-                                                lunghezzaTesto)) == testo;
+                    preso = runtime::UCASE(campo(inizioNome, lunghezzaNome)
+                                               .substr(0, static_cast<size_t>(lunghezzaTesto))) ==
+                            testo;
                     break;
                 case 1:
-                    preso = VAL(MID(area, inizioCodice, lunghezzaCodice)) == valoreTesto;
+                    preso = VAL(campo(inizioCodice, lunghezzaCodice)) == valoreTesto;
                     break;
                 default:
-                    preso = VAL(MID(area, inizioCodice, lunghezzaCodice)) != 0;
+                    preso = VAL(campo(inizioCodice, lunghezzaCodice)) != 0;
                     break;
             }
-            if (preso)
-                List1->AddItem(MID(area, inizioCodice, lunghezzaCodice) + ' ' +
-                               MID(area, inizioNome, lunghezzaNome));
+            if (preso) {
+                std::string riga(campo(inizioCodice, lunghezzaCodice));
+                riga += ' ';
+                riga += campo(inizioNome, lunghezzaNome);
+                List1->AddItem(std::move(riga));
+            }
         }
     } catch (...) {
         List1->fineCarico();

@@ -1,98 +1,114 @@
 #include "windows/selection/lista_testi.h"
 
 #include <QKeyEvent>
-#include <QStringList>
 #include <algorithm>
+#include <iterator>
 
 #include "windows/common/finestra.h"
 #include "windows/common/testo_qt.h"
 
 namespace windows {
 
+int ModelloRighe::rowCount(const QModelIndex& genitore) const {
+    return genitore.isValid() ? 0 : static_cast<int>(righe.size());
+}
+
+QVariant ModelloRighe::data(const QModelIndex& indice, int ruolo) const {
+    if (!indice.isValid() || indice.row() >= rowCount() || ruolo != Qt::DisplayRole) return {};
+    return aQString(righe[static_cast<size_t>(indice.row())]);
+}
+
 ListaTesti::ListaTesti(bool ordinata, QWidget* genitore)
-    : QListWidget(genitore), ordinata_(ordinata) {
+    : QListView(genitore), modello_(new ModelloRighe(this)), ordinata_(ordinata) {
     setFont(carattereFisso());
+    setModel(modello_);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
-        if (!daCodice_ && !inCarico_ && suClick) suClick();
-    });
-    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) {
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex&, const QModelIndex&) {
+                if (!daCodice_ && suClick) suClick();
+            });
+    connect(this, &QListView::doubleClicked, this, [this](const QModelIndex&) {
         if (suDoppioClick) suDoppioClick();
     });
 }
 
-void ListaTesti::AddItem(const std::string& riga) {
-    if (inCarico_ || !ordinata_) {
-        righe_.push_back(riga);
-        if (!inCarico_) addItem(aQString(riga));
+void ListaTesti::AddItem(std::string riga) {
+    if (inCarico_) {
+        inAttesa_.push_back(std::move(riga));
         return;
     }
+    auto& righe = modello_->righe;
     // Equal lines go after the ones already there, as a sorted list box places them.
-    const auto dove = std::upper_bound(righe_.begin(), righe_.end(), riga);
-    const int indice = static_cast<int>(dove - righe_.begin());
-    righe_.insert(dove, riga);
+    const auto dove = ordinata_ ? std::upper_bound(righe.begin(), righe.end(), riga) : righe.end();
+    const int indice = static_cast<int>(dove - righe.begin());
     daCodice_ = true;
-    insertItem(indice, aQString(riga));
+    modello_->beginInsertRows(QModelIndex(), indice, indice);
+    righe.insert(dove, std::move(riga));
+    modello_->endInsertRows();
     daCodice_ = false;
 }
 
 void ListaTesti::RemoveItem(int indice) {
     if (indice < 0 || indice >= ListCount()) return;
-    righe_.erase(righe_.begin() + indice);
     daCodice_ = true;
-    delete takeItem(indice);
+    modello_->beginRemoveRows(QModelIndex(), indice, indice);
+    modello_->righe.erase(modello_->righe.begin() + indice);
+    modello_->endRemoveRows();
+    // As a list box does, nothing stays selected after a removal.
+    selectionModel()->clear();
     daCodice_ = false;
 }
 
 void ListaTesti::Clear() {
-    righe_.clear();
     daCodice_ = true;
-    clear();
+    modello_->beginResetModel();
+    modello_->righe.clear();
+    modello_->endResetModel();
     daCodice_ = false;
 }
 
 std::string ListaTesti::List(int indice) const {
     if (indice < 0 || indice >= ListCount()) return {};
-    return righe_[static_cast<size_t>(indice)];
+    return modello_->righe[static_cast<size_t>(indice)];
 }
 
 int ListaTesti::ListIndex() const {
-    return currentRow();
+    const QModelIndex corrente = currentIndex();
+    return corrente.isValid() && selectionModel()->isSelected(corrente) ? corrente.row() : -1;
 }
 
 void ListaTesti::impostaListIndex(int indice) {
     daCodice_ = true;
-    if (indice < 0 || indice >= count()) {
-        setCurrentRow(-1);
-        clearSelection();
+    if (indice < 0 || indice >= ListCount()) {
+        selectionModel()->clear();
     } else {
-        setCurrentRow(indice);
+        setCurrentIndex(modello_->index(indice));
     }
     daCodice_ = false;
 }
 
 void ListaTesti::iniziaCarico() {
     inCarico_ = true;
+    inAttesa_.clear();
 }
 
 void ListaTesti::fineCarico() {
     if (!inCarico_) return;
-    if (ordinata_) std::stable_sort(righe_.begin(), righe_.end());
-    riempiWidget();
     inCarico_ = false;
-}
-
-void ListaTesti::riempiWidget() {
-    QStringList testi;
-    testi.reserve(static_cast<qsizetype>(righe_.size()));
-    for (const std::string& riga : righe_)
-        testi.append(aQString(riga));
+    auto& righe = modello_->righe;
     daCodice_ = true;
-    setUpdatesEnabled(false);
-    clear();
-    addItems(testi);
-    setUpdatesEnabled(true);
+    modello_->beginResetModel();
+    const auto inizio = static_cast<std::ptrdiff_t>(righe.size());
+    righe.insert(righe.end(), std::make_move_iterator(inAttesa_.begin()),
+                 std::make_move_iterator(inAttesa_.end()));
+    inAttesa_.clear();
+    if (ordinata_) {
+        std::stable_sort(righe.begin() + inizio, righe.end());
+        std::inplace_merge(righe.begin(), righe.begin() + inizio, righe.end());
+    }
+    modello_->endResetModel();
     daCodice_ = false;
 }
 
@@ -102,11 +118,11 @@ void ListaTesti::keyPressEvent(QKeyEvent* evento) {
         evento->accept();
         return;
     }
-    QListWidget::keyPressEvent(evento);
+    QListView::keyPressEvent(evento);
 }
 
 void ListaTesti::focusInEvent(QFocusEvent* evento) {
-    QListWidget::focusInEvent(evento);
+    QListView::focusInEvent(evento);
     if (suFuoco) suFuoco();
 }
 

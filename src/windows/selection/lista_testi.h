@@ -1,23 +1,42 @@
 #pragma once
 // A list box over Windows-1252 lines, as the windows use it: sorted (by the bytes of the whole
 // line) or kept in insertion order, with the selected line as a 0-based index (-1: none).
+// The lines live here, once; the view asks for the few it shows, so a list of many thousand
+// lines costs no widget item per line.
 
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace windows {
 
-class ListaTesti : public QListWidget {
+class ModelloRighe : public QAbstractListModel {
+  public:
+    explicit ModelloRighe(QObject* genitore = nullptr) : QAbstractListModel(genitore) {}
+    int rowCount(const QModelIndex& genitore = QModelIndex()) const override;
+    QVariant data(const QModelIndex& indice, int ruolo = Qt::DisplayRole) const override;
+
+    std::vector<std::string> righe;
+    // Change notifications for the list box.
+    using QAbstractListModel::beginInsertRows;
+    using QAbstractListModel::beginRemoveRows;
+    using QAbstractListModel::beginResetModel;
+    using QAbstractListModel::endInsertRows;
+    using QAbstractListModel::endRemoveRows;
+    using QAbstractListModel::endResetModel;
+};
+
+class ListaTesti : public QListView {
   public:
     explicit ListaTesti(bool ordinata, QWidget* genitore = nullptr);
 
     // Adds a line: in order of its bytes on a sorted list, at the end otherwise.
-    void AddItem(const std::string& riga);
+    void AddItem(std::string riga);
     void RemoveItem(int indice);
     void Clear();
-    int ListCount() const { return static_cast<int>(righe_.size()); }
+    int ListCount() const { return static_cast<int>(modello_->righe.size()); }
     // The line at `indice`; the empty text outside the list.
     std::string List(int indice) const;
     int ListIndex() const;
@@ -39,9 +58,8 @@ class ListaTesti : public QListWidget {
     void focusInEvent(QFocusEvent* evento) override;
 
   private:
-    void riempiWidget();
-
-    std::vector<std::string> righe_;
+    ModelloRighe* modello_;
+    std::vector<std::string> inAttesa_;
     bool ordinata_;
     bool inCarico_ = false;
     bool daCodice_ = false;
