@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <string>
 
+#include "windows/choice/scelta.h"
 #include "windows/common/finestra.h"
 
 namespace windows {
@@ -75,6 +76,7 @@ class MENU2 : public Finestra {
     std::array<std::string, MAX_RIGHE + 1> VALORE;
     std::array<std::string, MAX_RIGHE + 1> DESCR;
     int16_t RIGAPREC = 0;
+    Modulo<Scelta> scelta;  // the choice list of the help and archive buttons
 
     // ---- Table model and loading ------------------------------------------------------
     void Form_Load() override;
@@ -120,7 +122,12 @@ class MENU2 : public Finestra {
     double LUNGHE(double A);
     void SPECIAL(double riga);
     void HP6(double riga, double aiuto);
-    void AIUTO(double archivio);
+    // Help text `archivio` of file 41, titled with the description of `riga` (0: the
+    // current row).
+    void AIUTO(double archivio, int riga = 0);
+    void AIUTO2(double aiuto, double posizione);
+    void ELENK(double numeroFile, double posCodice, double lunCodice, double posDescrizione,
+               double lunDescrizione, double posCampo, double lunCampo);
     void SS_Click(int Index);
     void SSCommand2_Click(int Index);
 
