@@ -220,10 +220,10 @@ TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
     tools::scriviRecord(8, 1, "99" + std::string(378, ' ') + "0001ANNULLATO");
     for (const char* p : {"  101ATTORE DI PROSA", "99103SOPPRESSA"})
         tools::aggiungiRecord(48, p);
-    // Help texts 5 (two lines) and 6; the chain of headers leads from one to the next.
-    tools::scriviRecord(41, 1, " 0050003PRIMA RIGA");
-    tools::scriviRecord(41, 2, "        SECONDA RIGA");
-    tools::scriviRecord(41, 3, " 0060004UNICA");
+    // Help texts 6 and 5 (two lines); the chain of headers leads from one to the next.
+    tools::scriviRecord(41, 1, " 0060002UNICA");
+    tools::scriviRecord(41, 2, " 0050004PRIMA RIGA");
+    tools::scriviRecord(41, 3, "        SECONDA RIGA");
     archive::CHIUDIFILE(0);
 
     auto qualifica = campo("QUALIFICA", 3, 'N', 301, "Q001");
@@ -235,7 +235,7 @@ TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
     auto altro = campo("ALTRO", 3, 'N', 331, "X999");
     altro.archivio = 999;
     auto testo = campo("CON AIUTO", 3, 'N', 341, "H001");
-    testo.archivio = 6;
+    testo.archivio = 5;
     auto& f = apri({testata("ARCHIVI"), qualifica, settore, professione, altro, testo});
 
     scelta([](Scelta& s) { scegli(s, 2); });
@@ -265,23 +265,26 @@ TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
     EXPECT_EQ(ui().modali.size(), mostrate);
     EXPECT_EQ(MID(DIPX_S, 301, 3), "007");
 
-    // A help text titled with its row; F1 titles it with the current row.
+    // A help text titled with its button's row, and by F1 with the current row.
+    const std::string testo5 = " PRIMA RIGA" + std::string(30, ' ') + " \r\n SECONDA RIGA" +
+                               std::string(28, ' ') + " \r\n";
     f.SSCommand2_Click(4);
-    ASSERT_EQ(ui().messaggi.size(), 1u);
-    EXPECT_EQ(ui().messaggi[0].testo, " UNICA" + std::string(35, ' ') + " \r\n");
-    EXPECT_EQ(ui().messaggi[0].titolo, "HELP: CON AIUTO" + std::string(14, ' '));
+    tasto(112);  // row 1: 998 is no help text
+    f.vaiARiga(5);
+    f.GR1_Click();
+    tasto(112);
+    ASSERT_EQ(ui().messaggi.size(), 2u);
+    for (const auto& m : ui().messaggi) {
+        EXPECT_EQ(m.testo, testo5);
+        EXPECT_EQ(m.titolo, "HELP: CON AIUTO" + std::string(14, ' '));
+    }
     EXPECT_EQ(el(MENU2::TASTO_GESTITO), 0);
     EXPECT_EQ(archive::CANALE[41], 0);
-    f.AIUTO(5);
-    ASSERT_EQ(ui().messaggi.size(), 2u);
-    EXPECT_EQ(ui().messaggi[1].testo, " PRIMA RIGA" + std::string(30, ' ') + " \r\n SECONDA RIGA" +
-                                          std::string(28, ' ') + " \r\n");
-    EXPECT_EQ(ui().messaggi[1].titolo, "HELP: QUALIFICA" + std::string(14, ' '));
     // A text that is not there, and a chain that points back, show nothing and end.
     f.AIUTO(7);
-    tools::scriviRecord(41, 3, " 0060001UNICA");
+    tools::scriviRecord(41, 1, " 0060001UNICA");
     archive::CHIUDIFILE(41);
-    f.AIUTO(7);
+    f.AIUTO(5);
     EXPECT_EQ(ui().messaggi.size(), 2u);
 }
 
