@@ -1,0 +1,181 @@
+// The data-entry table's special field rules: a fiscal code fills the birth data rows, and
+// code rows fill their targets from the coded tables, in the worker record and on screen.
+
+#include "archive/record.h"
+#include "fiscalcode/comuni.h"
+#include "isam/isam.h"
+#include "test_menu2_prova.h"
+
+namespace {
+
+using namespace prova_menu2;
+using windows::MENU2;
+using windows::SCAMBIO_S;
+
+class SpecialiMenu2 : public ProvaMenu2 {
+  protected:
+    // The coded tables, their indexes and the municipalities, as an installation has them.
+    void tabelle(long chiaveMansioni = 12) {
+        archivio->catalogo({4, "COMUNI.DAT", 40});
+        archivio->catalogo({212, "ATTIVITA.DAT", 40});
+        archivio->catalogo({213, "ATTIVITA.IDX", static_cast<int>(tools::lunghezzaIndice(6))});
+        archivio->catalogo({214, "MANSIONI.DAT", 60});
+        archivio->catalogo(
+            {215, "MANSIONI.IDX", static_cast<int>(tools::lunghezzaIndice(chiaveMansioni))});
+        archivio->catalogo({223, "CONTRATT.DAT", 40});
+        archivio->catalogo({224, "CONTRATT.IDX", static_cast<int>(tools::lunghezzaIndice(5))});
+        fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}, {"F205", "MILANO", "MI"}});
+        tools::inizializzaIndice(213);
+        tools::inizializzaIndice(215);
+        tools::inizializzaIndice(224);
+        tools::inserisciChiave(213, "000123", tools::aggiungiRecord(212, "000123ATTORE"));
+        tools::inserisciChiave(224, "00007",
+                               tools::aggiungiRecord(223, "00007CCNL SPETTACOLO   00001250"));
+        archive::CHIUDIFILE(0);
+    }
+    void mansione(const std::string& chiave, const std::string& descrizione,
+                  const std::string& codice) {
+        std::string record(60, ' ');
+        record.replace(0, chiave.size(), chiave);
+        record.replace(12, descrizione.size(), descrizione);
+        record.replace(52, 2, codice);
+        tools::inserisciChiave(215, chiave, tools::aggiungiRecord(214, record));
+        archive::CHIUDIFILE(0);
+    }
+    static tools::RigaDefinizione regola(const std::string& descrizione, int lunghezza, char tipo,
+                                         long posizione, char carattere) {
+        auto r = campo(descrizione, lunghezza, tipo, posizione);
+        r.speciale = carattere;
+        return r;
+    }
+    void conferma(int riga, const std::string& testo) {
+        finestra->vaiARiga(riga);
+        finestra->GR1_Click();
+        digita(testo);
+        finestra->Command1_Click();
+    }
+    std::string dip(size_t posizione, size_t lunghezza) const {
+        return dictionary::DIPX_S.substr(posizione - 1, lunghezza);
+    }
+    void tabelleChiuse() const {
+        for (int f : {212, 213, 214, 215, 223, 224})
+            EXPECT_EQ(archive::CANALE[f], 0) << "file " << f;
+        EXPECT_EQ(finestra->scambio[MENU2::AGGIORNANDO], 0);
+    }
+};
+
+TEST_F(SpecialiMenu2, RowsWithoutARuleOpenNoTable) {
+    // No coded table in this installation: a rule that opened one would end the run.
+    auto& f = apri({testata("NESSUNA"), regola("NIENTE", 3, 'N', 1, '0'),
+                    regola("ALTRO", 3, 'N', 4, '9'), regola("ATTIVITA", 3, 'N', 7, 'A')});
+    conferma(1, "12");
+    conferma(2, "34");
+    EXPECT_EQ(SCAMBIO_S[1].substr(0, 6), "012034");
+    EXPECT_TRUE(ui().messaggi.empty());
+    EXPECT_EQ(supporto::codiceFine([&] { conferma(3, "5"); }), 1);
+    EXPECT_EQ(f.VALORE[1], "12 ");
+}
+
+TEST_F(SpecialiMenu2, AFiscalCodeFillsTheBirthDataRows) {
+    tabelle();
+    const std::string codice = tools::codiceFiscale("ROSSI", "MARIA", "05031985", 'F', "H501");
+    dictionary::DIPX_S.replace(199, 29, std::string(29, 'X'));
+    auto& f = apri({testata("ANAGRAFICA"), regola("CODICE FISCALE", 16, 'A', 100, '7'),
+                    regola("DATA NASCITA", 6, 'D', 200, '2'), regola("COMUNE", 20, 'A', 206, '3'),
+                    regola("PROVINCIA", 2, 'A', 226, '4'), regola("SESSO", 1, 'A', 228, '5')});
+    const std::string lavoro = SCAMBIO_S[1];
+
+    std::string sbagliato = codice;
+    sbagliato[15] = sbagliato[15] == 'A' ? 'B' : 'A';
+    conferma(1, sbagliato);
+    ASSERT_EQ(ui().messaggi.size(), 1u);
+    EXPECT_EQ(ui().messaggi[0].testo, "ERRORE CODICE FISCALE !!");
+    EXPECT_EQ(ui().messaggi[0].titolo, "MESSAGGIO DI ERRORE");
+    EXPECT_EQ(dip(200, 29), std::string(29, 'X'));
+    EXPECT_EQ(f.VALORE[2], "00/00/00");
+    EXPECT_EQ(f.VALORE[5], "0");
+    // The message warns; the code itself is stored as typed.
+    EXPECT_EQ(SCAMBIO_S[1].substr(99, 16), sbagliato);
+
+    conferma(1, codice);
+    EXPECT_EQ(ui().messaggi.size(), 1u);
+    EXPECT_EQ(dip(200, 6), "050385");
+    EXPECT_EQ(f.VALORE[2], "05/03/85");
+    EXPECT_EQ(dip(206, 20), "ROMA                ");
+    EXPECT_EQ(cella(3, 2), "ROMA                ");
+    EXPECT_EQ(dip(226, 3), "RMF");
+    EXPECT_EQ(f.VALORE[4], "RM");
+    EXPECT_EQ(cella(5, 2), "F");
+    // The targets live in the worker record; the working record has the code only.
+    EXPECT_EQ(SCAMBIO_S[1].substr(99, 16), codice);
+    EXPECT_EQ(SCAMBIO_S[1].substr(199, 29), lavoro.substr(199, 29));
+    tabelleChiuse();
+
+    // A blank code clears the targets.
+    conferma(1, " ");
+    EXPECT_EQ(dip(200, 29), "000000" + std::string(23, ' '));
+    EXPECT_EQ(f.VALORE[2], "00/00/00");
+    EXPECT_EQ(ui().messaggi.size(), 1u);
+}
+
+TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
+    tabelle();
+    mansione("000123000045", "PRIMO ATTORE", "PA");
+    mansione("000123000046", "SECONDO ATTORE", "SA");
+    // The other code of each key comes raw from the worker record.
+    dictionary::DIPX_S.replace(199, 5, "00123");
+    dictionary::DIPX_S.replace(239, 6, "000045");
+    auto& f = apri({testata("MANSIONI"), regola("ATTIVITA", 5, 'N', 200, 'A'),
+                    regola("DESCRIZIONE", 25, 'A', 210, 'B'), regola("MANSIONE", 6, 'N', 240, 'C'),
+                    regola("DESCRIZIONE", 30, 'A', 250, 'D'), regola("SIGLA", 2, 'A', 280, 'E')});
+    conferma(1, "123");
+    EXPECT_EQ(dip(210, 25), "ATTORE                   ");
+    EXPECT_EQ(f.VALORE[2], "ATTORE                   ");
+    EXPECT_EQ(dip(250, 30), "PRIMO ATTORE                  ");
+    EXPECT_EQ(cella(4, 2), "PRIMO ATTORE                  ");
+    EXPECT_EQ(dip(280, 2), "PA");
+    tabelleChiuse();
+
+    conferma(3, "46");
+    EXPECT_EQ(dip(250, 30), "SECONDO ATTORE                ");
+    EXPECT_EQ(f.VALORE[5], "SA");
+    tabelleChiuse();
+
+    // Codes missing from their tables leave every target as it was.
+    conferma(3, "47");
+    conferma(1, "999");
+    EXPECT_EQ(dip(210, 25), "ATTORE                   ");
+    EXPECT_EQ(f.VALORE[4], "SECONDO ATTORE                ");
+    EXPECT_EQ(dip(280, 2), "SA");
+    EXPECT_TRUE(ui().messaggi.empty());
+    tabelleChiuse();
+}
+
+TEST_F(SpecialiMenu2, WithoutASecondCodeRowTheDutyKeyIsTheActivityAlone) {
+    tabelle(6);
+    mansione("000123", "SOLO ATTIVITA", "SO");
+    auto& f = apri({testata("SOLA ATTIVITA"), regola("ATTIVITA", 6, 'N', 200, 'A'),
+                    regola("DESCRIZIONE", 30, 'A', 250, 'D'), regola("SIGLA", 2, 'A', 280, 'E')});
+    conferma(1, "123");
+    EXPECT_EQ(f.VALORE[2], "SOLO ATTIVITA                 ");
+    EXPECT_EQ(dip(280, 2), "SO");
+    EXPECT_TRUE(ui().messaggi.empty());
+}
+
+TEST_F(SpecialiMenu2, TheContractRowFillsTwoValuesTheSecondAsAWholeNumberOnScreen) {
+    tabelle();
+    dictionary::DIPX_S.replace(309, 26, std::string(26, 'X'));
+    auto& f = apri({testata("CONTRATTO"), regola("CONTRATTO", 5, 'N', 300, 'F'),
+                    regola("DESCRIZIONE", 18, 'A', 310, 'G'), regola("MINIMO", 8, 'N', 328, 'H')});
+    conferma(1, "8");
+    EXPECT_EQ(dip(310, 26), std::string(26, 'X'));
+    conferma(1, "7");
+    EXPECT_EQ(dip(310, 18), "CCNL SPETTACOLO   ");
+    EXPECT_EQ(f.VALORE[2], "CCNL SPETTACOLO   ");
+    EXPECT_EQ(dip(328, 8), "00001250");
+    EXPECT_EQ(f.VALORE[3], "1250    ");
+    EXPECT_EQ(cella(3, 2), "1250    ");
+    tabelleChiuse();
+}
+
+}  // namespace

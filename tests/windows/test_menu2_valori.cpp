@@ -1,0 +1,247 @@
+// The data-entry table: the stored form of each type, the date check, code rows of file 8
+// in the three modes, and what a refused or impossible store leaves behind.
+
+#include "archive/record.h"
+#include "runtime/testo.h"
+#include "test_menu2_prova.h"
+
+namespace {
+
+using namespace prova_menu2;
+using windows::MENU2;
+using windows::SCAMBIO_S;
+
+constexpr const char* TITOLO = "MESSAGGIO DI ERRORE";
+
+class ValoriMenu2 : public ProvaMenu2 {
+  protected:
+    void SetUp() override {
+        ProvaMenu2::SetUp();
+        archivio->catalogo({6, "ANNO.DAT", 20});
+    }
+    void vaiA(int riga) {
+        finestra->vaiARiga(riga);
+        finestra->GR1_Click();
+    }
+    // Types the text at the start of the current row and confirms it.
+    void conferma(const std::string& testo) {
+        finestra->cx->setCursorPosition(0);
+        digita(testo);
+        finestra->Command1_Click();
+    }
+    std::string lavoro(size_t posizione, size_t lunghezza) const {
+        return SCAMBIO_S[1].substr(posizione - 1, lunghezza);
+    }
+    std::string dip(size_t posizione, size_t lunghezza) const {
+        return dictionary::DIPX_S.substr(posizione - 1, lunghezza);
+    }
+    size_t messaggi() { return ui().messaggi.size(); }
+
+    // File 8: record 1 a formula and a sector, 2 marked "99", 50 the free formula.
+    static void scriviSettori() {
+        std::string uno(400, ' ');
+        runtime::MIDASSIGN(uno, 1, "01");
+        runtime::MIDASSIGN(uno, 6, "12345678901234567890");
+        runtime::MIDASSIGN(uno, 385, "SETTORE SPETTACO");
+        tools::scriviRecord(8, 1, uno);
+        tools::scriviRecord(8, 2, "99");
+        tools::scriviRecord(8, 50, "01   CINQUANTA");
+        archive::CHIUDIFILE(8);
+    }
+    static tools::RigaDefinizione codice(long posizione, int lunghezza = 3,
+                                         const std::string& nome = "F001") {
+        auto r = campo("CODICE", lunghezza, 'N', posizione, nome);
+        r.tipoSpeciale = 15;
+        return r;
+    }
+};
+
+TEST_F(ValoriMenu2, EachTypeIsStoredInItsOwnFormAndReadsBackTheSame) {
+    auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 4, 'N', 6),
+                    campo("IMPORTO", 8, '2', 10)});
+    conferma("AB");
+    EXPECT_EQ(lavoro(1, 5), "AB   ");
+    EXPECT_EQ(el(MENU2::RIGA), 2);
+    conferma("42");
+    EXPECT_EQ(lavoro(6, 4), "0042");
+    conferma("12.5");
+    EXPECT_EQ(lavoro(10, 8), "00001250");
+    // 12.34 times 100 is 1233.9999... in binary: stored as 1234.
+    vaiA(3);
+    conferma("12.34");
+    EXPECT_EQ(lavoro(10, 8), "00001234");
+    vaiA(3);
+    conferma("0");
+    EXPECT_EQ(lavoro(10, 8), "00000000");
+    EXPECT_EQ(SCAMBIO_S[1].size(), 400u);
+    EXPECT_EQ(el(MENU2::CODICE_MANCANTE), 1);
+
+    SCAMBIO_S[1].replace(9, 8, "00654321");
+    f.CARICA(1);
+    EXPECT_EQ(f.VALORE[3], "6543.21  ");
+    vaiA(3);  // confirmed as shown
+    f.scambio[MENU2::MODIFICATO] = 1;
+    f.scambio[MENU2::BATTITURA] = 1;
+    f.Command1_Click();
+    EXPECT_EQ(lavoro(10, 8), "00654321");
+    EXPECT_TRUE(ui().messaggi.empty());
+}
+
+TEST_F(ValoriMenu2, DatesAreCheckedBeforeTheyAreStored) {
+    auto& f = apri({testata("DATE"), campo("DATA", 8, 'D', 1), campo("GIORNO", 4, 'D', 9),
+                    campo("BREVE", 6, 'D', 13)});
+    const std::string prima = SCAMBIO_S[1];
+    conferma("31022003");
+    ASSERT_EQ(messaggi(), 1u);
+    EXPECT_EQ(ui().messaggi[0].testo, "LA DATA 31/02/2003 NON E' CORRETTA ");
+    EXPECT_EQ(ui().messaggi[0].titolo, TITOLO);
+    EXPECT_EQ(ui().messaggi[0].pulsanti, platform::Pulsanti::OK);
+    EXPECT_EQ(SCAMBIO_S[1], prima);
+    EXPECT_EQ(el(MENU2::RIGA), 1);  // the row stays, with the typed text
+    EXPECT_EQ(editor(), "31/02/2003");
+    EXPECT_EQ(f.cx->cursorPosition(), 0);
+    EXPECT_EQ(el(MENU2::ERRORE_VISTO), 1);
+    tasto(GIU);  // swallowed after the message
+    EXPECT_EQ(el(MENU2::RIGA), 1);
+    EXPECT_EQ(el(MENU2::ERRORE_VISTO), 0);
+
+    conferma("29022004");
+    EXPECT_EQ(lavoro(1, 8), "29022004");
+    vaiA(1);
+    conferma("00000000");  // no date
+    EXPECT_EQ(lavoro(1, 8), "00000000");
+    EXPECT_EQ(messaggi(), 1u);
+
+    // Day and month only: the year comes from file 6, or is 2000 without its record 1.
+    ASSERT_EQ(el(MENU2::RIGA), 2);
+    conferma("2902");
+    EXPECT_EQ(lavoro(9, 4), "2902");
+    vaiA(2);
+    conferma("3104");
+    ASSERT_EQ(messaggi(), 2u);
+    EXPECT_EQ(ui().messaggi[1].testo, "LA DATA 31/04 NON E' CORRETTA ");
+    tools::scriviRecord(6, 1, "XXXX2003");
+    archive::CHIUDIFILE(6);
+    conferma("2802");
+    EXPECT_EQ(lavoro(9, 4), "2802");
+    vaiA(2);
+    conferma("2902");
+    ASSERT_EQ(messaggi(), 3u);
+    EXPECT_EQ(ui().messaggi[2].testo, "LA DATA 29/02 NON E' CORRETTA ");
+    EXPECT_EQ(lavoro(9, 4), "2802");
+    EXPECT_EQ(archive::CANALE[6], 0);  // opened for the check only
+    conferma("0000");
+    EXPECT_EQ(lavoro(9, 4), "0000");
+
+    // Two-digit years are of this century; the stored form keeps six characters.
+    ASSERT_EQ(el(MENU2::RIGA), 3);
+    conferma("290201");
+    ASSERT_EQ(messaggi(), 4u);
+    EXPECT_EQ(ui().messaggi[3].testo, "LA DATA 29/02/01 NON E' CORRETTA ");
+    conferma("290200");  // 2000 was a leap year
+    EXPECT_EQ(lavoro(13, 6), "290200");
+    vaiA(3);
+    conferma("050307");
+    EXPECT_EQ(lavoro(13, 6), "050307");
+    f.CARICA(1);
+    EXPECT_EQ(f.VALORE[3], "05/03/07");
+    vaiA(3);
+    conferma("000000");
+    EXPECT_EQ(lavoro(13, 6), "000000");
+    EXPECT_EQ(messaggi(), 4u);
+}
+
+TEST_F(ValoriMenu2, FormulaCodesMustExistInFile8) {
+    scriviSettori();
+    SCAMBIO_S[1].replace(50, 6, "001001");
+    dictionary::DIPX_S.replace(53, 3, "999");
+    auto zero = codice(54);
+    zero.speciale = '7';  // the special rules would refuse "0" as a fiscal code
+    auto& f = apri({testata("FORMULE"), codice(51), zero});
+    conferma("60");
+    ASSERT_EQ(messaggi(), 1u);
+    EXPECT_EQ(ui().messaggi[0].testo, "FORMULA N. 60 NON TROVATA");
+    EXPECT_EQ(ui().messaggi[0].titolo, TITOLO);
+    EXPECT_EQ(ui().beep_contati, 1);
+    EXPECT_EQ(el(MENU2::RIGA), 1);
+    conferma("2");  // a record marked 99
+    ASSERT_EQ(messaggi(), 2u);
+    EXPECT_EQ(ui().messaggi[1].testo, "FORMULA N. 2 NON TROVATA");
+    EXPECT_EQ(lavoro(51, 3), "001");
+
+    SCAMBIO_S[1].replace(50, 3, "000");
+    f.CARICA(1);
+    EXPECT_TRUE(f.DESCR[1].empty());
+    conferma("1");
+    EXPECT_EQ(lavoro(51, 3), "001");
+    EXPECT_EQ(f.DESCR[1], "   23.45678.90123.456");  // the formula fields, as the page shows them
+    EXPECT_EQ(windows::daQString(f.H6[0]->text()), f.DESCR[1]);
+    EXPECT_FALSE(f.H6[0]->isHidden());
+
+    // Code 0: cleared in the worker record only, then the page is shown again.
+    ASSERT_EQ(el(MENU2::RIGA), 2);
+    conferma("0");
+    EXPECT_EQ(dip(54, 3), "000");
+    EXPECT_EQ(lavoro(54, 3), "001");
+    EXPECT_EQ(f.VALORE[2], "1  ");
+    EXPECT_EQ(messaggi(), 2u);  // no special rule ran
+}
+
+TEST_F(ValoriMenu2, SectorCodesInSectorMode) {
+    scriviSettori();
+    SCAMBIO_S[39] = "D";
+    auto& f = apri({testata("SETTORI"), codice(60, 5, "T067")});
+    conferma("70");
+    ASSERT_EQ(messaggi(), 1u);
+    EXPECT_EQ(ui().messaggi[0].testo, "SETTORE N. 70 NON TROVATO");
+    EXPECT_EQ(ui().beep_contati, 1);
+    conferma("1");
+    EXPECT_EQ(lavoro(60, 5), "00001");
+    EXPECT_EQ(f.DESCR[1], "   SETTORE SPETTACO");
+    vaiA(1);
+    dictionary::DIPX_S.replace(59, 5, "ZZZZZ");
+    conferma("0");  // an ordinary store in this mode
+    EXPECT_EQ(lavoro(60, 5), "00000");
+    EXPECT_EQ(dip(60, 5), "ZZZZZ");
+    EXPECT_EQ(messaggi(), 1u);
+}
+
+TEST_F(ValoriMenu2, FormulaListModeKeepsTheListWithoutGaps) {
+    scriviSettori();
+    SCAMBIO_S[39] = "T";
+    SCAMBIO_S[1].replace(50, 12, "001000000001");
+    auto& f = apri({testata("ELENCO"), codice(51), codice(54), codice(57)});
+    vaiA(3);
+    conferma("1");  // after an empty slot
+    ASSERT_EQ(messaggi(), 1u);
+    EXPECT_EQ(ui().messaggi[0].testo, "OPERAZIONE NON CONSENTITA...");
+    EXPECT_EQ(ui().beep_contati, 1);
+    EXPECT_EQ(lavoro(57, 3), "000");
+    conferma("50");  // the one formula allowed there
+    EXPECT_EQ(lavoro(57, 3), "050");
+    EXPECT_EQ(messaggi(), 1u);
+
+    vaiA(1);
+    conferma("0");
+    EXPECT_EQ(dip(51, 3), "000");
+    EXPECT_EQ(lavoro(51, 60), "001050001" + std::string(51, '0'));
+    EXPECT_EQ(f.VALORE[2], "50 ");  // the page shows the list as it is now
+    EXPECT_EQ(f.VALORE[3], "1  ");
+}
+
+TEST_F(ValoriMenu2, AStoreBeyondTheWorkingRecordEndsTheRunBeforeAnyDerivedValue) {
+    SCAMBIO_S[1] = "00000";
+    dictionary::DIPX_S.replace(29, 6, "XXXXXX");
+    auto fiscale = campo("CODICE FISCALE", 16, 'A', 10);
+    fiscale.speciale = '7';
+    auto nascita = campo("NASCITA", 6, 'D', 30);
+    nascita.speciale = '2';
+    apri({testata("CORTO"), fiscale, nascita});
+    EXPECT_EQ(supporto::codiceFine([&] { conferma(" "); }), 1);
+    ASSERT_FALSE(ui().messaggi.empty());
+    EXPECT_EQ(ui().messaggi.front().testo.rfind("Errore 5 ", 0), 0u);
+    EXPECT_EQ(dip(30, 6), "XXXXXX");
+    EXPECT_EQ(SCAMBIO_S[1], "00000");
+}
+
+}  // namespace
