@@ -111,11 +111,19 @@ TEST_F(SpecialiMenu2, AFiscalCodeFillsTheBirthDataRows) {
     EXPECT_EQ(SCAMBIO_S[1].substr(199, 29), lavoro.substr(199, 29));
     tabelleChiuse();
 
+    // An eleven-digit code is judged by its own check digit and carries no birth date.
+    conferma(1, "12345678904");
+    EXPECT_EQ(ui().messaggi.size(), 2u);
+    EXPECT_EQ(dip(200, 6), "050385");
+    conferma(1, "12345678903");
+    EXPECT_EQ(ui().messaggi.size(), 2u);
+    EXPECT_EQ(dip(200, 29), "000000" + std::string(22, ' ') + "M");
+
     // A blank code clears the targets.
     conferma(1, " ");
     EXPECT_EQ(dip(200, 29), "000000" + std::string(23, ' '));
     EXPECT_EQ(f.VALORE[2], "00/00/00");
-    EXPECT_EQ(ui().messaggi.size(), 1u);
+    EXPECT_EQ(ui().messaggi.size(), 2u);
 }
 
 TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
@@ -169,6 +177,7 @@ TEST_F(SpecialiMenu2, TheContractRowFillsTwoValuesTheSecondAsAWholeNumberOnScree
                     regola("DESCRIZIONE", 18, 'A', 310, 'G'), regola("MINIMO", 8, 'N', 328, 'H')});
     conferma(1, "8");
     EXPECT_EQ(dip(310, 26), std::string(26, 'X'));
+    EXPECT_EQ(f.VALORE[2], std::string(18, '0'));
     conferma(1, "7");
     EXPECT_EQ(dip(310, 18), "CCNL SPETTACOLO   ");
     EXPECT_EQ(f.VALORE[2], "CCNL SPETTACOLO   ");

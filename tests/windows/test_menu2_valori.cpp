@@ -66,10 +66,10 @@ TEST_F(ValoriMenu2, EachTypeIsStoredInItsOwnFormAndReadsBackTheSame) {
     EXPECT_EQ(lavoro(6, 4), "0042");
     conferma("12.5");
     EXPECT_EQ(lavoro(10, 8), "00001250");
-    // 12.34 times 100 is 1233.9999... in binary: stored as 1234.
+    // 4.35 times 100 is 434.99999... in binary: stored as 435.
     vaiA(3);
-    conferma("12.34");
-    EXPECT_EQ(lavoro(10, 8), "00001234");
+    conferma("4.35");
+    EXPECT_EQ(lavoro(10, 8), "00000435");
     vaiA(3);
     conferma("0");
     EXPECT_EQ(lavoro(10, 8), "00000000");
