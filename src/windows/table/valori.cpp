@@ -110,7 +110,8 @@ std::string numeroMessaggio(double x) {
 
 double MENU2::MUOVI2(double riga) {
     TRACCIA("MUOVI2");
-    if (!(riga >= 1 && riga <= MAX_RIGHE)) throw runtime::ErroreRuntime{runtime::ERR_INDICE};
+    // No row on the page: nothing to store.
+    if (!(riga >= 1 && riga <= scambio[RIGHE] && riga <= MAX_RIGHE)) return 1;
     const int r = static_cast<int>(riga);
     scambio[CODICE_MANCANTE] = 1;
     const std::string& d = RIGADEF[r];
