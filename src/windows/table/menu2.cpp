@@ -425,7 +425,10 @@ std::string MENU2::PRENDI_S(const std::string& definizione) {
     const double l = def::lunghezza(definizione);
     const std::string t = def::tipo(definizione);
     const long lunghezza = static_cast<long>(l);
-    std::string v = p >= 1 ? MID(SCAMBIO_S[1], static_cast<long>(p), lunghezza) : std::string();
+    // Five characters hold at most 99999; one written with an exponent ("9E+42") reads as a
+    // position no record reaches, and nothing is read, as beyond the end of a record.
+    std::string v =
+        p >= 1 && p <= 99999 ? MID(SCAMBIO_S[1], static_cast<long>(p), lunghezza) : std::string();
     long vista = lunghezza;
     if (t == "A") {
         // as stored
