@@ -12,9 +12,16 @@ namespace archive {
 
 namespace {
 
-std::string nomeTraccia(const char* routine, double numero, double record) {
-    return std::string(routine) + " (" + runtime::testoNumero(numero) + "-" +
-           runtime::testoNumero(record) + ")";
+// "LEGGIREC (2-15)": built in one reused buffer, since every record read and write records it.
+std::string_view nomeTraccia(const char* routine, double numero, double record) {
+    static std::string nome;
+    nome.assign(routine);
+    nome += " (";
+    nome += runtime::testoNumero(numero);
+    nome += '-';
+    nome += runtime::testoNumero(record);
+    nome += ')';
+    return nome;
 }
 
 // The 0-based byte offset of a record; record numbers start at 1.
@@ -41,10 +48,12 @@ double LEGGIREC(double numero, double record) {
         throw runtime::ErroreRuntime{runtime::ERR_LUNGHEZZA_RECORD};
     const int canale = canaleDi(i);
     const long long p = posizione(record, static_cast<double>(AREAREC[i].size()));
-    // Read into a copy: after a short read the record area keeps its length and content.
-    std::string letto(AREAREC[i].size(), ' ');
-    if (!platform::leggiBlocco(canale, p, letto)) return 1;
-    AREAREC[i] = std::move(letto);
+    // Read into a spare buffer and swap it in: after a short read the record area keeps its
+    // length and content, and a read allocates nothing once the buffer has grown.
+    static std::string riserva;
+    riserva.resize(AREAREC[i].size());
+    if (!platform::leggiBlocco(canale, p, riserva)) return 1;
+    AREAREC[i].swap(riserva);
     return 0;
 }
 

@@ -36,7 +36,7 @@ void TRACCIA(std::string_view nome) {
     // A routine called many times in a row keeps one entry.
     if (TRACCIA_ELENCO[i] == nome) return;
     i = i >= 10 ? 1 : static_cast<int16_t>(i + 1);
-    TRACCIA_ELENCO[i] = std::string(nome);
+    TRACCIA_ELENCO[i].assign(nome);
     TRACCIA_INDICE = i;
 }
 

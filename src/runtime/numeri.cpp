@@ -104,6 +104,12 @@ double VAL(std::string_view s) {
 std::string testoNumero(double x) {
     if (!std::isfinite(x)) throw ErroreRuntime{ERR_OVERFLOW};
     if (x == 0) return "0";
+    // Whole numbers (record numbers, file numbers, counters) skip the general formatting.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+        char buf[24];
+        const auto fine = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x)).ptr;
+        return std::string(buf, fine);
+    }
     // 15 significant digits, correctly rounded by the C library: d.dddddddddddddde+XX.
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.14e", x);
