@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything under the dev preset (sanitizers, warnings as errors) and runs every test,
-# then builds the fuzz preset and runs each fuzz target for a short fixed time from its seeds;
-# a finding fails the run (its input is left under build/fuzz/reperti/).
+# Builds everything under the dev preset (sanitizers, warnings as errors); builds the fuzz preset
+# and runs each fuzz target for a short fixed time from its seeds (a finding fails the run, its
+# input is left under build/fuzz/reperti/); then runs every test of the suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
 cmake --preset dev
 cmake --build --preset dev
-ctest --preset dev -j"$(nproc)"
 
 cmake --preset fuzz
 cmake --build --preset fuzz
@@ -31,3 +30,5 @@ for bersaglio in build/fuzz/fuzz/fuzz_*; do
     grep -E '^stat::number_of_executed_units' "$reperti/$nome.log" || true
     rm -rf "$corpus"
 done
+
+ctest --preset dev -j"$(nproc)"
