@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -125,7 +126,15 @@ TEST_F(ProvaFines, EmptyListStillHidesOnEnterAndDoubleClick) {
     EXPECT_EQ(ESITO_I[25], 0);
     EXPECT_EQ(SCAMBIO_I[16], 1);
 
-    mostra([](Fines& f) { f.COMBINATA1_DblClick(); });
+    // A real double-click on the empty list, where there is no line to click on.
+    mostra([](Fines& f) {
+        QWidget* area = f.COMBINATA1->viewport();
+        const QPointF punto(5, 5);
+        QMouseEvent doppio(QEvent::MouseButtonDblClick, punto, area->mapToGlobal(punto),
+                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &doppio);
+        EXPECT_FALSE(f.inMostra());
+    });
     EXPECT_TRUE(fines.caricato());
     EXPECT_EQ(SCAMBIO_I[16], 0);
 }

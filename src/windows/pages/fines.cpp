@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "archive/record.h"
@@ -36,7 +37,9 @@ Fines::Fines(QWidget* genitore) : Finestra(genitore) {
     resize(sizeHint().width(), daTwip(5400));
 
     COMBINATA1->installEventFilter(this);
-    connect(COMBINATA1, &QListWidget::itemDoubleClicked, this, [this] { COMBINATA1_DblClick(); });
+    // A double-click anywhere in the list picks, also on an empty list or below the last
+    // line: the item signal would miss those.
+    COMBINATA1->viewport()->installEventFilter(this);
     connect(Comando1, &QPushButton::clicked, this, [this] { Comando1_Click(); });
 }
 
@@ -123,6 +126,11 @@ int Fines::rigaSelezionata() const {
 }
 
 bool Fines::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == COMBINATA1->viewport() && evento->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+        COMBINATA1_DblClick();
+        return true;
+    }
     if (oggetto == COMBINATA1) {
         if (evento->type() == QEvent::FocusIn) {
             COMBINATA1_GotFocus();
