@@ -60,7 +60,7 @@ void Scelta::AddString(const std::string& strTesto) {
             }
         }
         auto* riga = new QListWidgetItem(ImageList1[chiave], aQString(strTesto));
-        riga->setData(RUOLO_IMMAGINE, QString::fromLatin1(chiave.c_str()));
+        riga->setData(RUOLO_IMMAGINE, aQString(chiave));
         riga->setData(RUOLO_TESTO,
                       QByteArray(strTesto.data(), static_cast<qsizetype>(strTesto.size())));
         lstElenco->addItem(riga);
@@ -157,7 +157,7 @@ std::string Scelta::testoRiga(int riga) const {
 
 std::string Scelta::immagineRiga(int riga) const {
     const QListWidgetItem* r = lstElenco->item(riga);
-    return r ? r->data(RUOLO_IMMAGINE).toString().toStdString() : std::string();
+    return r ? daQString(r->data(RUOLO_IMMAGINE).toString()) : std::string();
 }
 
 bool Scelta::eventFilter(QObject* oggetto, QEvent* evento) {
