@@ -1,0 +1,31 @@
+# The two shapes every folder of the project takes.
+
+# vx_libreria(nome [DIPENDE lib...] [ESCLUDI file...] [SORGENTI file...])
+# The static library of the calling folder: every .cpp below it but the excluded ones (names
+# relative to the folder), plus any further sources; the headers are found from src/.
+function(vx_libreria nome)
+  cmake_parse_arguments(PARSE_ARGV 1 A "" "" "DIPENDE;ESCLUDI;SORGENTI")
+  file(GLOB_RECURSE sorgenti CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(escluso IN LISTS A_ESCLUDI)
+    list(REMOVE_ITEM sorgenti ${CMAKE_CURRENT_SOURCE_DIR}/${escluso})
+  endforeach()
+  add_library(${nome} STATIC ${sorgenti} ${A_SORGENTI})
+  target_include_directories(${nome} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${nome} PUBLIC ${A_DIPENDE})
+endfunction()
+
+# vx_prove(nome LIBRERIE lib... [MAIN_PROPRIO])
+# The GoogleTest executable test_<nome> from every .cpp of the calling folder, registered with
+# CTest test by test. MAIN_PROPRIO: the folder has its own main() (one QApplication per binary).
+function(vx_prove nome)
+  cmake_parse_arguments(PARSE_ARGV 1 A "MAIN_PROPRIO" "" "LIBRERIE")
+  file(GLOB_RECURSE sorgenti CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(test_${nome} ${sorgenti})
+  if(A_MAIN_PROPRIO)
+    target_link_libraries(test_${nome} PRIVATE ${A_LIBRERIE} GTest::gtest)
+  else()
+    target_link_libraries(test_${nome} PRIVATE ${A_LIBRERIE} GTest::gtest_main)
+  endif()
+  gtest_discover_tests(test_${nome} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
