@@ -45,7 +45,11 @@ double successiva(Percorso& p, const std::string& chiave) {
     // Every step moves one position forward inside a block, so the walk always ends.
     for (;;) {
         if (m3 <= p.usate[3]) {
-            CHIAVEISAM_S.assign(chiaveVoce(p.T[3], p.f, m3));
+            // A sound tree only ever yields a greater key. One that does not (a child linked
+            // twice, keys out of order) would send every caller's walk round for ever.
+            const std::string_view trovata = chiaveVoce(p.T[3], p.f, m3);
+            if (!(trovata > std::string_view(chiave))) indiceDanneggiato();
+            CHIAVEISAM_S.assign(trovata);
             return numeroDati(p, m3);
         }
         m3 = 1;

@@ -147,13 +147,40 @@ TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
                 EXPECT_EQ(byte(IDX3), c.file) << op;
             }
         }
-        // A walk over the damaged index ends, whatever it meets.
+        // A walk over the damaged index ends by itself, whatever it meets: every key it is
+        // given is greater than the one before.
         std::string chiave = "   ";
-        for (int passi = 0; passi < 300 && errore(IDX3, chiave, isam::ISAM_SUCCESSIVA) == 0 &&
-                            esito != isam::ISAM_FINE;
-             ++passi)
+        for (int passi = 0;
+             errore(IDX3, chiave, isam::ISAM_SUCCESSIVA) == 0 && esito != isam::ISAM_FINE;
+             ++passi) {
+            ASSERT_GT(isam::CHIAVEISAM_S, chiave);
+            ASSERT_LT(passi, 200);
             chiave = isam::CHIAVEISAM_S;
+        }
     }
+}
+
+TEST_F(Danni, LaSuccessivaNonTornaMaiIndietroSuUnaFogliaCollegataDueVolte) {
+    nuovoIndice(IDX3);
+    for (int i = 0; i < 200; ++i) {
+        const std::string n = std::to_string(100 + 3 * i);
+        ASSERT_EQ(ISAM(IDX3, n.substr(n.size() - 3), 1, i + 1), 0);
+    }
+    // The level-2 entry of the second leaf (keys from 292) points back at the first leaf
+    // (keys 100 to 289): stepping past 289 would give 100 again, and a caller that walks
+    // the index by passing back each key would never reach the end.
+    std::string file = byte(IDX3);
+    file.replace(1280 + 10 + 4, 6, "000003");
+    scriviByte(IDX3, file);
+
+    EXPECT_EQ(errore(IDX3, "289", isam::ISAM_TROVA), 0);
+    EXPECT_EQ(esito, 64);
+    EXPECT_EQ(errore(IDX3, "286", isam::ISAM_SUCCESSIVA), 0);
+    EXPECT_EQ(isam::CHIAVEISAM_S, "289");
+    isam::CHIAVEISAM_S = "289";
+    EXPECT_EQ(errore(IDX3, "289", isam::ISAM_SUCCESSIVA), isam::ERRORE_INDICE_DANNEGGIATO);
+    EXPECT_EQ(isam::CHIAVEISAM_S, "289");
+    EXPECT_EQ(byte(IDX3), file);
 }
 
 }  // namespace
