@@ -2,8 +2,11 @@
 // letter tabs, every refusal of the key check, the task bitmaps, the chosen list and file 109.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <fcntl.h>
@@ -404,6 +407,38 @@ TEST_F(ProvaCodvec, UscitaRestituisceIlTestoVuoto) {
     altro.mostra();
     EXPECT_FALSE(altro.caricato());
     EXPECT_EQ(SCAMBIO_S[50], "");
+    EXPECT_EQ(ESITO_I[25], 1);
+}
+
+// An operator who starts with the keyboard: the company list has the focus when the window
+// appears, and Enter on a focused button presses it as Space does.
+TEST_F(ProvaCodvec, TastieraFuocoInizialeEInvioSuiPulsanti) {
+    archivioStandard();
+    CODVEC& f = carica();
+    EXPECT_EQ(f.focusWidget(), f.LISTADITTE[0]);
+    f.show();
+    f.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(f.isActiveWindow());
+    EXPECT_EQ(QApplication::focusWidget(), f.LISTADITTE[0]);
+    f.hide();
+
+    auto invio = [](QWidget* w, int tasto) {
+        QKeyEvent premuto(QEvent::KeyPress, tasto, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(w, &premuto);
+    };
+    scegliDitta(f, "001");
+    f.LISTDIP[0]->impostaListIndex(0);
+    invio(f.LISTDIP[0], Qt::Key_Return);  // Enter in the list takes the worker
+    ASSERT_EQ(f.List1->ListCount(), 1);
+    invio(f.CANCSCELTI, Qt::Key_Enter);  // the keypad Enter too
+    EXPECT_EQ(f.List1->ListCount(), 0);
+    // Other keys on a button do not press it.
+    QKeyEvent lettera(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(f.USCITA, &lettera);
+    EXPECT_FALSE(f.daScaricare());
+    invio(f.USCITA, Qt::Key_Return);
+    EXPECT_TRUE(f.daScaricare());
     EXPECT_EQ(ESITO_I[25], 1);
 }
 

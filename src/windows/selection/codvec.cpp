@@ -1,5 +1,6 @@
 #include "windows/selection/codvec.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -60,11 +61,32 @@ class Semaforo {
     Semaforo& operator=(const Semaforo&) = delete;
 };
 
+// Enter on a focused button presses it, as Space does. The buttons are not auto-default:
+// a dialog's default button would take the Enter meant for the lists and the tab strips.
+class InvioPremePulsante : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::KeyPress) {
+            const int tasto = static_cast<QKeyEvent*>(evento)->key();
+            auto* b = qobject_cast<QPushButton*>(oggetto);
+            if (b && (tasto == Qt::Key_Return || tasto == Qt::Key_Enter)) {
+                b->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+};
+
 QPushButton* pulsante(QWidget* genitore, const char* testo, int x, int y, int l = 1500,
                       int a = 420) {
     auto* b = new QPushButton(QString::fromLatin1(testo), genitore);
     b->setGeometry(px(x), px(y), px(l), px(a));
     b->setAutoDefault(false);
+    b->installEventFilter(new InvioPremePulsante(b));
     return b;
 }
 
@@ -166,6 +188,9 @@ void CODVEC::Form_Load() {
         }
         SCAMBIO_S[50] = CHIAVE_VUOTA;
         CARDIT();
+        // The operator starts from the company list, keyboard included; otherwise the tab
+        // strip above it, first in the focus chain, would take the keys.
+        LISTADITTE[0]->setFocus(Qt::OtherFocusReason);
     });
 }
 
@@ -176,15 +201,20 @@ void CODVEC::CARDIT() {
     for (ListaTesti* l : LISTADITTE)
         l->iniziaCarico();
     try {
+        // The fields are read from the record area itself; the company buffer gets the last
+        // record read, as if each had been copied into it in turn.
+        const std::string& area = archive::AREAREC[FILE_DITTE];
+        bool letto = false;
         for (int16_t r = 1; r <= MAX_DITTE; ++r) {
             if (archive::LEGGIREC(FILE_DITTE, r) == 1) break;
-            dictionary::DITX_S = archive::AREAREC[1];
-            if (dictionary::RepoRN(dictionary::T261) == 99) continue;  // a company marked deleted
-            const std::string nome = dictionary::RepoR(dictionary::T002);
-            const std::string codice = dictionary::RepoR(dictionary::T001);
+            letto = true;
+            if (dictionary::RepoRN(dictionary::T261, 0, area) == 99) continue;  // deleted
+            const std::string nome = dictionary::RepoR(dictionary::T002, 0, area);
+            const std::string codice = dictionary::RepoR(dictionary::T001, 0, area);
             LISTADITTE[0]->AddItem(nome + ' ' + codice);
             LISTADITTE[1]->AddItem(codice + ' ' + nome);
         }
+        if (letto) dictionary::DITX_S = area;
     } catch (...) {
         for (ListaTesti* l : LISTADITTE)
             l->fineCarico();
