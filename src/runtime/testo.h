@@ -4,13 +4,15 @@
 // the end gives the empty text. Texts are single-byte Windows-1252 strings.
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace runtime {
 
-// Length is "to the end" when omitted or negative-by-default.
-inline constexpr long TUTTO = -1;
+// Length "to the end", when omitted. A value no computed length can take, so that a length
+// that comes out as -1 is the error it is and not a request for the rest of the text.
+inline constexpr long TUTTO = std::numeric_limits<long>::min();
 
 std::string MID(std::string_view s, long inizio, long lunghezza = TUTTO);
 std::string LEFT(std::string_view s, long n);

@@ -25,7 +25,7 @@ TEST(Testo, MidLeftRightAiMargini) {
     EXPECT_EQ(MID("ABCDE", 1000000, 1), "");
     EXPECT_EQ(MID("ABCDE", 1, 0), "");
     EXPECT_EQ(numeroErrore([] { MID("ABC", 0, 1); }), 5);
-    EXPECT_EQ(numeroErrore([] { MID("ABC", 1, -2); }), 5);
+    EXPECT_EQ(numeroErrore([] { MID("ABC", 1, -1); }), 5);  // never "to the end"
     EXPECT_EQ(LEFT("ABC", 5), "ABC");
     EXPECT_EQ(RIGHT("ABC", 2), "BC");
     EXPECT_EQ(RIGHT("ABC", 9), "ABC");
@@ -47,6 +47,7 @@ TEST(Testo, MidAssegnatoNonCambiaLaLunghezza) {
     EXPECT_EQ(s, "Qxy12");
     EXPECT_EQ(numeroErrore([&] { MIDASSIGN(s, 6, "Z"); }), 5);
     EXPECT_EQ(numeroErrore([&] { MIDASSIGN(s, 0, "Z"); }), 5);
+    EXPECT_EQ(numeroErrore([&] { MIDASSIGN(s, 1, -1, "Z"); }), 5);
     EXPECT_EQ(s, "Qxy12");
 }
 
