@@ -185,6 +185,15 @@ verifica() {  # verifica WHAT GOT EXPECTED
     [ "$2" = "$3" ] || fallisci "$1: '$2', atteso '$3'"
 }
 
+# The chosen list the selection window wrote on confirmation: one entry, the worker's key first.
+scelto() {
+    local file
+    file=$(find "$PONTEVAL_UNITA" -iname 'SCELTE*.TXT')
+    [ -f "$file" ] || fallisci "lista dei dipendenti scelti non scritta"
+    verifica "voci scelte" "$(grep -c . "$file")" 1
+    verifica "dipendente scelto" "$(head -c 10 "$file")" "$1"
+}
+
 # Picks company 1 and worker number $1 (0-based line of the code tab) and confirms the choice.
 scegli_dipendente() {
     local giu=$1 finestra
@@ -223,6 +232,7 @@ fuoco "$domanda"
 # "No" is the default and has the focus: Tab moves to "Si", Enter presses it.
 tasti Tab Return
 attendi_fine 0
+scelto 0010000001
 
 verifica "P054" "$(campo "$P054" 1)" 0
 verifica "P017" "$(campo "$P017" 1)" 00000000
@@ -245,6 +255,7 @@ messaggio=$(attendi_finestra '^VXMIRA$') || exit 1
 fuoco "$messaggio"
 tasti Return
 attendi_chiusura '^VXMIRA$'
+scelto 0010000003
 # The selection window comes back; Esc leaves it and ends the run.
 finestra=$(attendi_finestra '^Chiave dipendente') || exit 1
 fuoco "$finestra"
