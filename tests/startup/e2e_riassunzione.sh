@@ -125,7 +125,8 @@ xdo() { timeout 10 xdotool "$@"; }
 # Waits for a visible window whose name matches $1 and prints its id; fails when the program
 # ends or the deadline passes first.
 attendi_finestra() {
-    local nome=$1 scadenza=$(scadenza) id
+    local nome=$1 scadenza id
+    scadenza=$(scadenza)
     while :; do
         id=$(xdo search --onlyvisible --name "$nome" 2>/dev/null | tail -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
@@ -137,7 +138,8 @@ attendi_finestra() {
 
 # Waits until no visible window matches $1.
 attendi_chiusura() {
-    local nome=$1 scadenza=$(scadenza)
+    local nome=$1 scadenza
+    scadenza=$(scadenza)
     while [ -n "$(xdo search --onlyvisible --name "$nome" 2>/dev/null)" ]; do
         [ $SECONDS -lt $scadenza ] || fallisci "la finestra '$nome' resta aperta dopo ${ATTESA}s"
         sleep 0.1
@@ -147,7 +149,8 @@ attendi_chiusura() {
 # Gives the keyboard to window $1 (there is no window manager to do it) and waits until the
 # X server reports it focused.
 fuoco() {
-    local id=$1 scadenza=$(scadenza)
+    local id=$1 scadenza
+    scadenza=$(scadenza)
     while :; do
         xdo windowfocus "$id" 2>/dev/null
         [ "$(xdo getwindowfocus 2>/dev/null)" = "$id" ] && break
@@ -166,7 +169,8 @@ avvia() {
 
 # Waits for the program to end and checks its exit code.
 attendi_fine() {
-    local atteso=$1 scadenza=$(scadenza) codice
+    local atteso=$1 scadenza codice
+    scadenza=$(scadenza)
     while kill -0 "$pid_prog" 2>/dev/null; do
         [ $SECONDS -lt $scadenza ] || fallisci "il programma non finisce in ${ATTESA}s"
         sleep 0.1
