@@ -17,9 +17,9 @@ std::string_view nomeTraccia(const char* routine, double numero, double record) 
     static std::string nome;
     nome.assign(routine);
     nome += " (";
-    nome += runtime::testoNumero(numero);
+    runtime::aggiungiNumero(nome, numero);
     nome += '-';
-    nome += runtime::testoNumero(record);
+    runtime::aggiungiNumero(nome, record);
     nome += ')';
     return nome;
 }

@@ -87,6 +87,20 @@ long esponenteDecimale(const std::string& t) {
 }  // namespace
 
 double VAL(std::string_view s) {
+    // Most texts read are plain digits (descriptor positions and lengths, record fields):
+    // read them without building the general form.
+    if (!s.empty() && s.size() <= 15) {
+        long long v = 0;
+        bool cifre = true;
+        for (char c : s) {
+            if (!cifra(c)) {
+                cifre = false;
+                break;
+            }
+            v = v * 10 + (c - '0');
+        }
+        if (cifre) return static_cast<double>(v);
+    }
     std::string t;
     if (!estraiNumero(s, t)) return 0;
     double v = 0;
@@ -152,6 +166,16 @@ std::string testoNumero(double x) {
     char esp[16];
     std::snprintf(esp, sizeof esp, "E%c%02d", esponente < 0 ? '-' : '+', std::abs(esponente));
     return r + esp;
+}
+
+void aggiungiNumero(std::string& s, double x) {
+    if (std::fabs(x) < 1e15 && x == std::trunc(x) && x != 0) {
+        char buf[24];
+        const auto fine = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x)).ptr;
+        s.append(buf, fine);
+        return;
+    }
+    s += testoNumero(x);
 }
 
 int16_t CINT(double x) {

@@ -21,6 +21,10 @@ double VAL(std::string_view s);
 // An infinite or NaN value is run-time error 6.
 std::string testoNumero(double x);
 
+// Appends testoNumero(x) to `s` without a temporary text (hot paths: the trace names of
+// record reads and writes).
+void aggiungiNumero(std::string& s, double x);
+
 // Whole-number conversions of the original run time.
 // CINT: rounds half to even; outside -32768..32767 is run-time error 6.
 int16_t CINT(double x);

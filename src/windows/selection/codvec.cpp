@@ -209,10 +209,13 @@ void CODVEC::CARDIT() {
             if (archive::LEGGIREC(FILE_DITTE, r) == 1) break;
             letto = true;
             if (dictionary::RepoRN(dictionary::T261, 0, area) == 99) continue;  // deleted
-            const std::string nome = dictionary::RepoR(dictionary::T002, 0, area);
+            std::string nome = dictionary::RepoR(dictionary::T002, 0, area);
             const std::string codice = dictionary::RepoR(dictionary::T001, 0, area);
-            LISTADITTE[0]->AddItem(nome + ' ' + codice);
-            LISTADITTE[1]->AddItem(codice + ' ' + nome);
+            std::string perCodice;
+            perCodice.reserve(codice.size() + 1 + nome.size());
+            perCodice.append(codice).append(1, ' ').append(nome);
+            LISTADITTE[1]->AddItem(std::move(perCodice));
+            LISTADITTE[0]->AddItem(std::move(nome.append(1, ' ').append(codice)));
         }
         if (letto) dictionary::DITX_S = area;
     } catch (...) {

@@ -100,14 +100,11 @@ void ListaTesti::fineCarico() {
     auto& righe = modello_->righe;
     daCodice_ = true;
     modello_->beginResetModel();
-    const auto inizio = static_cast<std::ptrdiff_t>(righe.size());
     righe.insert(righe.end(), std::make_move_iterator(inAttesa_.begin()),
                  std::make_move_iterator(inAttesa_.end()));
     inAttesa_.clear();
-    if (ordinata_) {
-        std::stable_sort(righe.begin() + inizio, righe.end());
-        std::inplace_merge(righe.begin(), righe.begin() + inizio, righe.end());
-    }
+    // Equal lines are the same bytes, so an unstable sort orders them just as well.
+    if (ordinata_) std::sort(righe.begin(), righe.end());
     modello_->endResetModel();
     daCodice_ = false;
 }
