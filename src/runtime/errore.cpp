@@ -20,7 +20,7 @@ constexpr Voce DESCRIZIONI[] = {
     {11, "Divisione per zero"},
     {13, "Tipo non corrispondente"},
     {52, "Nome o numero di file non valido"},
-    {53, "File non trovato"},
+    {53, "Impossibile trovare il file"},
     {54, "Modalit\xE0 file non valida"},
     {55, "File gi\xE0 aperto"},
     {57, "Errore di I/O della periferica"},
