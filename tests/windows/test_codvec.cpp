@@ -26,6 +26,7 @@
 #include "support/prova_base.h"
 #include "tools/demo.h"
 #include "windows/common/scambio.h"
+#include "windows/common/testo_qt.h"
 #include "windows/selection/codvec.h"
 
 namespace {
@@ -110,6 +111,14 @@ TEST_F(ProvaCodvec, AperturaCaricaLeDitteNeiDueOrdini) {
                                           "&OPQ",    "&RST", "&UVZ", "&WYJKX"};
     for (int k = 0; k < 9; ++k)
         EXPECT_EQ(f.TABBED2->tabText(k).toStdString(), schede[k]);
+    auto testo = [](const QPushButton* b) { return windows::daQString(b->text()); };
+    EXPECT_EQ(testo(f.SPOSTA[1]), "&Sposta->");
+    EXPECT_EQ(testo(f.CANCSCELTI), "Tutti");
+    EXPECT_EQ(testo(f.RICERCA), "&Ricerca");
+    EXPECT_EQ(testo(f.CONFERMA), "&Conferma");
+    EXPECT_EQ(testo(f.USCITA), "&Uscita");
+    EXPECT_TRUE(f.SPOSTA[0]->isHidden());
+    EXPECT_TRUE(f.CONFERMA2->isHidden());
 
     const std::string n30 = std::string(30, ' ');
     auto nome = [&](const std::string& s) { return (s + n30).substr(0, 30); };

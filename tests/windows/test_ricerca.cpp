@@ -17,6 +17,7 @@
 #include "support/prova_base.h"
 #include "tools/demo.h"
 #include "windows/common/scambio.h"
+#include "windows/common/testo_qt.h"
 #include "windows/search/ricerca_arc.h"
 
 namespace {
@@ -67,6 +68,11 @@ class ProvaRicerca : public supporto::ProvaBase {
 TEST_F(ProvaRicerca, PerNomePerCodiceEMessaggi) {
     RICERCA_ARC& f = finestra(DITTE + "0");
     EXPECT_EQ(f.windowTitle().toStdString(), "Ricerca");
+    const char* const opzioni[] = {"Per Ragione Sociale / Descrizione / Cognome", "Per Codice",
+                                   "Tutti"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(windows::daQString(f.SSOption1[i]->text()), opzioni[i]);
+    EXPECT_EQ(windows::daQString(f.USCITA->text()), "Selezioni Precedenti");
     // Name: the start of the field, upper-cased on both sides.
     f.NOME->setText(" ros ");
     f.RICERCA_Click(0);

@@ -86,7 +86,7 @@ RICERCA_ARC::RICERCA_ARC(QWidget* genitore) : Finestra(genitore) {
     const std::array<const char*, 3> opzioni{"Per Ragione Sociale / Descrizione / Cognome",
                                              "Per Codice", "Tutti"};
     for (int i = 0; i < 3; ++i) {
-        SSOption1[i] = new QRadioButton(QString::fromLatin1(opzioni[i]), this);
+        SSOption1[i] = new QRadioButton(aQString(opzioni[i]), this);
         SSOption1[i]->setGeometry(px(6600), px(420 + 360 * i), px(3300), px(330));
         SSOption1[i]->installEventFilter(new FiltroOpzioni(this, i));
         connect(SSOption1[i], &QRadioButton::clicked, this, [this, i] { SSOption1_Click(i); });

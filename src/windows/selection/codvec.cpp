@@ -83,7 +83,7 @@ class InvioPremePulsante : public QObject {
 
 QPushButton* pulsante(QWidget* genitore, const char* testo, int x, int y, int l = 1500,
                       int a = 420) {
-    auto* b = new QPushButton(QString::fromLatin1(testo), genitore);
+    auto* b = new QPushButton(aQString(testo), genitore);
     b->setGeometry(px(x), px(y), px(l), px(a));
     b->setAutoDefault(false);
     b->installEventFilter(new InvioPremePulsante(b));
@@ -315,11 +315,11 @@ void CODVEC::LISTADITTE_Click(int /*Index*/) {
 }
 
 void CODVEC::LISTADITTE_GotFocus(int Index) {
-    indiceDitte = static_cast<int16_t>(Index);
+    archive::eventoProtetto([&] { indiceDitte = static_cast<int16_t>(Index); });
 }
 
 void CODVEC::LISTDIP_GotFocus(int Index) {
-    indiceDip = static_cast<int16_t>(Index);
+    archive::eventoProtetto([&] { indiceDip = static_cast<int16_t>(Index); });
 }
 
 void CODVEC::LISTADITTE_DblClick(int Index) {
