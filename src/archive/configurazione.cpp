@@ -38,25 +38,6 @@ std::string nomeRadice(uint32_t radice) {
     }
 }
 
-// The first line of a text file; an empty file has an empty first line.
-std::string primaRiga(const std::string& percorso) {
-    const int canale = platform::canaleLibero();
-    platform::apriIngresso(canale, percorso);
-    std::string riga;
-    try {
-        platform::leggiRiga(canale, riga);
-    } catch (...) {
-        platform::chiudiCanale(canale);
-        throw;
-    }
-    platform::chiudiCanale(canale);
-    return riga;
-}
-
-void leggiCodiceTask() {
-    CODICETASK = runtime::TRIM(runtime::LEFT(primaRiga(fileTask()), 2));
-}
-
 void fermaSeAltraCopia() {
     if (platform::altraCopiaInEsecuzione(NOMEPROGRAMMA))
         platform::terminaProgramma(platform::USCITA_ALTRA_COPIA);
@@ -76,6 +57,24 @@ void fermaSeAltraCopia() {
 }
 
 }  // namespace
+
+std::string primaRigaFile(const std::string& percorso) {
+    const int canale = platform::canaleLibero();
+    platform::apriIngresso(canale, percorso);
+    std::string riga;
+    try {
+        platform::leggiRiga(canale, riga);
+    } catch (...) {
+        platform::chiudiCanale(canale);
+        throw;
+    }
+    platform::chiudiCanale(canale);
+    return riga;
+}
+
+void leggiCodiceTask() {
+    CODICETASK = runtime::TRIM(runtime::LEFT(primaRigaFile(fileTask()), 2));
+}
 
 std::string LEGGIREGISTRO(uint32_t radice, const std::string& chiave, const std::string& nome) {
     try {
@@ -118,9 +117,9 @@ void CONFIGFILE() {
     if (!platform::esisteFile(FILE_PERCORSO_ARCHIVI) ||
         !platform::esisteFile(FILE_PERCORSO_PROGRAMMI))
         erroreConfigurazione();
-    const std::string archivi = runtime::TRIM(primaRiga(FILE_PERCORSO_ARCHIVI));
+    const std::string archivi = runtime::TRIM(primaRigaFile(FILE_PERCORSO_ARCHIVI));
     if (archivi.empty()) erroreConfigurazione();
-    const std::string programmi = runtime::TRIM(primaRiga(FILE_PERCORSO_PROGRAMMI));
+    const std::string programmi = runtime::TRIM(primaRigaFile(FILE_PERCORSO_PROGRAMMI));
     if (programmi.empty()) erroreConfigurazione();
     PERCORSOARCHIVI = archivi;
     PERCORSOPROGRAMMI = programmi;

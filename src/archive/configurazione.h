@@ -12,6 +12,11 @@ inline constexpr uint32_t HKEY_CURRENT_USER = 0x80000001u;
 inline constexpr const char* CHIAVE_PONTEVAL = "SOFTWARE\\ZELCORIN\\PONTEVAL";
 
 std::string LEGGIREGISTRO(uint32_t radice, const std::string& chiave, const std::string& nome);
+// The first line of a text file (a program path); an empty file has an empty first line.
+std::string primaRigaFile(const std::string& percorso);
+// CODICETASK from the first two characters of the task file's first line.
+void leggiCodiceTask();
+
 void CONFIGREGISTRO();
 void CONFIGFILE();
 void INFOPROGETTO();

@@ -85,20 +85,6 @@ void controllaCartellaArchivio(const std::string& cartella) {
         throw ErroreUso("nell'archivio " + cartella + " manca il catalogo QZBASE.DAT");
 }
 
-std::string primaRiga(const std::string& percorso) {
-    const int canale = platform::canaleLibero();
-    platform::apriIngresso(canale, percorso);
-    std::string riga;
-    try {
-        platform::leggiRiga(canale, riga);
-    } catch (...) {
-        platform::chiudiCanale(canale);
-        throw;
-    }
-    platform::chiudiCanale(canale);
-    return riga;
-}
-
 // The path of a numbered file, checked against the catalogue: the number must have a record
 // there, with a record length.
 std::string percorsoFile(double numero) {
@@ -365,7 +351,7 @@ void impostaArchivio(const std::optional<std::string>& cartella) {
         platform::esisteCartella(platform::percorsoLocale(programmi))) {
         scelto = archivi;
     } else if (platform::esisteFile("C:\\PTORVALE\\QZPERARK.QZP")) {
-        scelto = runtime::TRIM(primaRiga("C:\\PTORVALE\\QZPERARK.QZP"));
+        scelto = runtime::TRIM(archive::primaRigaFile("C:\\PTORVALE\\QZPERARK.QZP"));
     }
     if (scelto.empty())
         throw ErroreUso("archivio non configurato: ne' il registro (" +
@@ -374,8 +360,7 @@ void impostaArchivio(const std::optional<std::string>& cartella) {
                         ") lo indicano; usare --archivio");
     archive::PERCORSOARCHIVI = scelto;
     controllaCartellaArchivio(platform::percorsoLocale(scelto));
-    if (platform::esisteFile(archive::fileTask()))
-        archive::CODICETASK = runtime::TRIM(runtime::LEFT(primaRiga(archive::fileTask()), 2));
+    if (platform::esisteFile(archive::fileTask())) archive::leggiCodiceTask();
 }
 
 int comandoDemo(Flussi& f, const std::string& cartella) {
