@@ -2,7 +2,6 @@
 
 #include "archive/traccia.h"
 #include "dictionary/buffers.h"
-#include "dictionary/finestra.h"
 #include "dictionary/formato_numeri.h"
 #include "dictionary/parti_descrittore.h"
 #include "dictionary/spostamento.h"
@@ -26,9 +25,9 @@ std::string numeroLeggibile(std::string_view grezzo, long n, long k) {
     if (k == 0) {
         r += grezzo;
     } else if (divisione >= 0) {
-        r += finestra(grezzo, 1, divisione);
+        r += runtime::MIDVISTA(grezzo, 1, divisione);
         r += '.';
-        r += finestra(grezzo, divisione + 1);
+        r += runtime::MIDVISTA(grezzo, divisione + 1);
     } else {
         // More decimals than characters: the stored digits are the last decimals only.
         r += '.';
@@ -50,9 +49,9 @@ std::string RepoR(std::string_view descrittore, int16_t occorrenza, std::string_
         // Buffers without repeated groups always have d = 0, so p + d is their start too.
         const int16_t inizio = runtime::somma16(p, d);
 
-        const std::string_view grezzo =
-            finestra(record.empty() ? std::string_view(bufferDelDescrittore(descrittore)) : record,
-                     inizio, n);
+        const std::string_view grezzo = runtime::MIDVISTA(
+            record.empty() ? std::string_view(bufferDelDescrittore(descrittore)) : record, inizio,
+            n);
         const int16_t k = parti::decimali(descrittore);
         if (tipo == "N" || k != 0) return numeroLeggibile(grezzo, n, k);
         return std::string(grezzo);

@@ -16,14 +16,18 @@ void controllaLunghezza(long n) {
 
 }  // namespace
 
-std::string MID(std::string_view s, long inizio, long lunghezza) {
+std::string_view MIDVISTA(std::string_view s, long inizio, long lunghezza) {
     controllaInizio(inizio);
     if (lunghezza != TUTTO) controllaLunghezza(lunghezza);
     const auto da = static_cast<size_t>(inizio - 1);
     if (da >= s.size()) return {};
     const size_t resto = s.size() - da;
-    const size_t n = lunghezza == TUTTO ? resto : std::min(resto, static_cast<size_t>(lunghezza));
-    return std::string(s.substr(da, n));
+    return s.substr(da,
+                    lunghezza == TUTTO ? resto : std::min(resto, static_cast<size_t>(lunghezza)));
+}
+
+std::string MID(std::string_view s, long inizio, long lunghezza) {
+    return std::string(MIDVISTA(s, inizio, lunghezza));
 }
 
 std::string LEFT(std::string_view s, long n) {

@@ -15,6 +15,8 @@ namespace runtime {
 inline constexpr long TUTTO = std::numeric_limits<long>::min();
 
 std::string MID(std::string_view s, long inizio, long lunghezza = TUTTO);
+// MID without the copy: a view into `s`, for readers that must allocate nothing.
+std::string_view MIDVISTA(std::string_view s, long inizio, long lunghezza = TUTTO);
 std::string LEFT(std::string_view s, long n);
 std::string RIGHT(std::string_view s, long n);
 
