@@ -1,4 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,74 +16,177 @@ namespace {
 
 using fiscalcode::Comune;
 using fiscalcode::DECODIFICACF_S;
+using fiscalcode::ErroreElencoComuni;
+
+std::vector<Comune> leggi(const std::string& testo) {
+    std::istringstream in(testo);
+    return fiscalcode::leggiElencoComuni(in, "elenco");
+}
+
+// The message of the refusal, "" when the text was accepted.
+std::string rifiuto(const std::string& testo) {
+    try {
+        leggi(testo);
+    } catch (const ErroreElencoComuni& e) {
+        return e.what();
+    }
+    return {};
+}
 
 // The expected 29 characters: date, place padded to 20, province, sex.
-std::string atteso(const std::string& data, const std::string& luogo, const std::string& prov,
+std::string atteso(const std::string& data, std::string luogo, const std::string& prov,
                    const std::string& sesso) {
-    std::string l = luogo;
-    l.resize(20, ' ');
-    return data + l + prov + sesso;
+    luogo.resize(20, ' ');
+    return data + luogo + prov + sesso;
 }
 
 // Codes "A002", "A004", ...: sorted, with a free code between any two records.
 std::string codiceSintetico(long n) {
-    std::string c(1, static_cast<char>('A' + n / 1000));
-    const std::string cifre = std::to_string(1000 + n % 1000);
-    return c + cifre.substr(1);
+    return std::string(1, static_cast<char>('A' + n / 1000)) +
+           std::to_string(1000 + n % 1000).substr(1);
 }
 
-std::vector<Comune> elencoSintetico(long quanti) {
-    std::vector<Comune> elenco;
-    for (long i = 1; i <= quanti; ++i)
-        elenco.push_back({codiceSintetico(2 * i), "COMUNE " + std::to_string(i), "XY"});
-    return elenco;
-}
-
-// Any name letters and birth data, then the place: the decoder does not look at the check
-// character.
+// Any name letters and birth data, then the place: the decoder ignores the check character.
 std::string natoA(const std::string& codice) {
     return "RSSMRA80A01" + codice + "X";
 }
 
-class Decodifica : public supporto::ProvaBase {
+TEST(ElencoComuni, DemoListAndTheTextRules) {
+    const std::string testo(fiscalcode::elencoComuniDemo());
+    long righeDati = 0;
+    std::istringstream righe(testo);
+    for (std::string r; std::getline(righe, r);)
+        if (!r.empty() && r[0] != '#') ++righeDati;
+    const std::vector<Comune> comuni = leggi(testo);
+    EXPECT_EQ(static_cast<long>(comuni.size()), righeDati);
+    std::set<std::string> province, righeViste;
+    for (size_t i = 0; i < comuni.size(); ++i) {
+        if (i > 0) {
+            EXPECT_LT(comuni[i - 1].codice, comuni[i].codice);
+        }
+        if (comuni[i].provincia != "EE") province.insert(comuni[i].provincia);
+        EXPECT_EQ(comuni[i].provincia == "EE", comuni[i].codice[0] == 'Z') << comuni[i].codice;
+        righeViste.insert(comuni[i].codice + " " + comuni[i].nome + " " + comuni[i].provincia);
+    }
+    EXPECT_EQ(province.size(), 107u);  // every Italian province has its capital
+    for (const char* attesa : {"A345 L'AQUILA AQ", "F704 MONZA MB", "B745 CARBONIA SU",
+                               "H224 REGGIO DI CALABRIA RC", "D704 FORLI' FC", "Z110 FRANCIA EE"})
+        EXPECT_EQ(righeViste.count(attesa), 1u) << attesa;
+
+    // Tolerant of layout, strict on content.
+    const auto scelti =
+        leggi("# comment\r\n\r\nH501\tROMA\tRM\r\n  A089 \t AGRIGENTO \tAG  \n\nZ110\tFRANCIA\tEE");
+    ASSERT_EQ(scelti.size(), 3u);
+    EXPECT_EQ(scelti[0].codice + scelti[0].nome + scelti[0].provincia, "A089AGRIGENTOAG");
+    EXPECT_EQ(
+        rifiuto("H501\tROMA\tRM\nA089 AGRIGENTO AG\n"),
+        "elenco, riga 2: servono tre campi separati da tabulazione (codice, nome, provincia)");
+    EXPECT_EQ(rifiuto("H501\tROMA\tRM\n#\nA089\tAGRIGENTO\tAG\nH501\tROMA CAPITALE\tRM\n"),
+              "elenco, riga 4: codice catastale H501 ripetuto (anche alla riga 1)");
+    EXPECT_EQ(rifiuto("# only comments\n\n"), "elenco: nessun comune nell'elenco");
+    for (const char* riga :
+         {"H501\tROMA\tRM\textra", "h501\tROMA\tRM", "H50\tROMA\tRM", "H5011\tROMA\tRM",
+          "1501\tROMA\tRM", "H50X\tROMA\tRM", "H501\tRoma\tRM", "H501\t\tRM",
+          "H501\tSTATI UNITI D'AMERICA\tEE", "D704\tFORL\xC3\x8C\tFC",
+          /* UTF-8 is not a record text */ "H501\tROMA\tR", "H501\tROMA\tR1"})
+        EXPECT_NE(rifiuto(riga), "") << riga;
+    EXPECT_EQ(rifiuto("H501\tSTATI UNITI D'AMERIC\tEE\n"), "");  // 20 characters
+    EXPECT_THROW(fiscalcode::leggiElencoComuni("/nonexistent/comuni.txt"), ErroreElencoComuni);
+}
+
+class FileComuni : public supporto::ProvaBase {
   protected:
     void SetUp() override {
         ProvaBase::SetUp();
         archivio = std::make_unique<supporto::ArchivioProva>(
-            std::vector<supporto::VoceCatalogo>{{4, "COMUNI.DAT", 40}});
+            std::vector<supporto::VoceCatalogo>{{4, "COMUNI.DAT", 32}});
     }
     void TearDown() override {
         archivio.reset();
         ProvaBase::TearDown();
     }
-    void caricaDemo() { fiscalcode::scriviComuniDemo(); }
-
     std::unique_ptr<supporto::ArchivioProva> archivio;
 };
 
-TEST_F(Decodifica, MenWomenAndForeignStates) {
-    caricaDemo();
+TEST_F(FileComuni, WrittenInCodeOrderReplacedWholeRefusalsLeaveItAsItWas) {
+    EXPECT_EQ(fiscalcode::scriviFileComuni({{"Z110", "FRANCIA", "EE"},
+                                            {"H501", "ROMA", "RM"},
+                                            {"A345", "L'AQUILA", "AQ"},
+                                            {"H224", "REGGIO DI CALABRIA", "RC"}}),
+              4);
+    EXPECT_EQ(archivio->leggi("COMUNI.DAT"),
+              " A345 L'AQUILA             AQ   "
+              " H224 REGGIO DI CALABRIA   RC   "
+              " H501 ROMA                 RM   "
+              " Z110 FRANCIA              EE   ");
+    EXPECT_EQ(archive::CANALE.at(4), 0);
+    // Writing again replaces the file: no records of the longer list are left behind.
+    fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}});
+    const std::string prima = archivio->leggi("COMUNI.DAT");
+    EXPECT_EQ(prima, " H501 ROMA                 RM   ");
+
+    EXPECT_THROW(fiscalcode::scriviFileComuni({}), ErroreElencoComuni);
+    EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}, {"H501", "ROMA", "RM"}}),
+                 ErroreElencoComuni);
+    EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "roma", "RM"}}), ErroreElencoComuni);
+    // A catalogue whose records cannot hold the province; then the shortest that can.
+    archivio->catalogo({4, "COMUNI.DAT", 28});
+    EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}}), ErroreElencoComuni);
+    EXPECT_EQ(archivio->leggi("COMUNI.DAT"), prima);
+    EXPECT_EQ(archive::CANALE.at(4), 0);
+    archivio->catalogo({4, "COMUNI.DAT", 29});
+    fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}});
+    EXPECT_EQ(archivio->leggi("COMUNI.DAT"), " H501 ROMA                 RM");
+}
+
+TEST_F(FileComuni, DecodingDateSexAndEveryDemoMunicipality) {
+    fiscalcode::scriviComuniDemo();
     EXPECT_EQ(DECODIFICACF_S("MRTMTT25D09F205Z"), atteso("090425", "MILANO", "MI", "M"));
     EXPECT_EQ(DECODIFICACF_S("BNCLRA85M45H501M"), atteso("050885", "ROMA", "RM", "F"));
     EXPECT_EQ(DECODIFICACF_S("BNCLRA85M45Z719E"), atteso("050885", "NUOVA ZELANDA", "EE", "F"));
     EXPECT_EQ(DECODIFICACF_S("RSSMRA80T71A345X"), atteso("311280", "L'AQUILA", "AQ", "F"));
-    // A leap day in a year divisible by four.
     EXPECT_EQ(DECODIFICACF_S("RSSMRA80B29H501Q"), atteso("290280", "ROMA", "RM", "M"));
-    EXPECT_EQ(archive::CANALE.at(4), 0);
-}
-
-TEST_F(Decodifica, EveryMunicipalityOfTheDemoListIsFound) {
-    caricaDemo();
     std::istringstream testo{std::string(fiscalcode::elencoComuniDemo())};
     for (const Comune& c : fiscalcode::leggiElencoComuni(testo, "demo"))
         EXPECT_EQ(DECODIFICACF_S(natoA(c.codice)), atteso("010180", c.nome, c.provincia, "M"))
             << c.codice;
+
+    // Decoding stops early with what it read: year "00" and month letter "F" with the sex set,
+    // omocodic codes (a letter in the day stops at once, one in the place is not found),
+    // days no birth date has, a day past the end of its month, blanks, an 11-digit code.
+    const struct {
+        const char* codice;
+        std::string atteso;
+    } casi[] = {
+        {"VRDGPP00A01A089M", atteso("000000", "", "  ", "M")},
+        {"VRDGPP80F01A089Q", atteso("000000", "", "  ", "M")},
+        {"VRDGPP80F41A089X", atteso("000000", "", "  ", "F")},
+        {"MRTMTT25D0VF205O", atteso("000000", "", "  ", " ")},
+        {"RSSMRA80A5LH501D", atteso("000000", "", "  ", " ")},
+        {"MRTMTT25D09F20RU", atteso("090425", "F20R", "  ", "M")},
+        {"RSSMRA8LA01H501F", atteso("000000", "", "  ", "M")},
+        {"RSSMRA80A00H501X", atteso("000000", "", "  ", " ")},
+        {"RSSMRA80A35H501X", atteso("000000", "", "  ", " ")},
+        {"RSSMRA80A72H501X", atteso("000000", "", "  ", " ")},
+        {"RSSMRA80A-5H501X", atteso("000000", "", "  ", " ")},
+        {"RSSMRA80D31H501D", atteso("000000", "", "  ", "M")},
+        {"RSSMRA81B29H501R", atteso("000000", "", "  ", "M")},
+        {"                ", atteso("000000", "", "  ", " ")},
+        {"12345678903", atteso("000000", "", "  ", "M")},
+        {"RSSMRA80A01", atteso("010180", "", "  ", "M")},
+    };
+    for (const auto& caso : casi)
+        EXPECT_EQ(DECODIFICACF_S(caso.codice), caso.atteso) << caso.codice;
+    EXPECT_EQ(archive::CANALE.at(4), 0);
 }
 
-TEST_F(Decodifica, SteppedSearchAcrossFileSizes) {
+TEST_F(FileComuni, SteppedSearchAcrossFileSizes) {
     // Sizes around the steps: a single record, fewer than one step, exactly one and more.
     for (const long quanti : {1L, 11L, 1000L, 1001L, 2345L}) {
-        fiscalcode::scriviFileComuni(elencoSintetico(quanti));
+        std::vector<Comune> elenco;
+        for (long i = 1; i <= quanti; ++i)
+            elenco.push_back({codiceSintetico(2 * i), "COMUNE " + std::to_string(i), "XY"});
+        fiscalcode::scriviFileComuni(elenco);
         for (long i = 1; i <= quanti; ++i) {
             // The ends, the step boundaries and a spread of the rest.
             if (i > 2 && i < quanti - 1 && i % 100 > 1 && i % 7 != 0) continue;
@@ -93,56 +199,24 @@ TEST_F(Decodifica, SteppedSearchAcrossFileSizes) {
             ASSERT_EQ(DECODIFICACF_S(natoA(libero)), atteso("010180", libero, "  ", "M"))
                 << quanti << " records, code " << libero;
         }
-        const std::string oltre = codiceSintetico(2 * quanti + 1);
-        EXPECT_EQ(DECODIFICACF_S(natoA(oltre)), atteso("010180", oltre, "  ", "M"));
-        EXPECT_EQ(DECODIFICACF_S(natoA("Z999")), atteso("010180", "Z999", "  ", "M"));
-        EXPECT_EQ(DECODIFICACF_S(natoA("A000")), atteso("010180", "A000", "  ", "M"));
+        for (const std::string& fuori : {codiceSintetico(2 * quanti + 1), std::string("Z999")})
+            EXPECT_EQ(DECODIFICACF_S(natoA(fuori)), atteso("010180", fuori, "  ", "M"));
     }
 }
 
-TEST_F(Decodifica, EmptyFileAndAPartialLastRecord) {
+TEST_F(FileComuni, MissingFilePartialRecordAndTheEmptyText) {
+    // The empty text opens nothing: FAIOPEN would have created the missing file.
+    const std::string vuoto = atteso("000000", "", "  ", " ");
+    EXPECT_EQ(DECODIFICACF_S(""), vuoto);
+    EXPECT_FALSE(archivio->esiste("COMUNI.DAT"));
     // No file 4 at all: it is created empty and nothing is found.
     EXPECT_EQ(DECODIFICACF_S(natoA("H501")), atteso("010180", "H501", "  ", "M"));
     // A record cut short at the end of the file does not exist.
     fiscalcode::scriviFileComuni({{"A089", "AGRIGENTO", "AG"}, {"H501", "ROMA", "RM"}});
-    const std::string intero = archivio->leggi("COMUNI.DAT");
-    archivio->scrivi("COMUNI.DAT", intero.substr(0, 40 + 29));
+    archivio->scrivi("COMUNI.DAT", archivio->leggi("COMUNI.DAT").substr(0, 32 + 29));
     EXPECT_EQ(DECODIFICACF_S(natoA("A089")), atteso("010180", "AGRIGENTO", "AG", "M"));
     EXPECT_EQ(DECODIFICACF_S(natoA("H501")), atteso("010180", "H501", "  ", "M"));
-}
-
-TEST_F(Decodifica, DecodingStopsEarlyWithWhatItRead) {
-    caricaDemo();
-    const std::string vuoto = atteso("000000", "", "  ", " ");
-    // Year "00" and month letter "F": the sex is already set from the day.
-    EXPECT_EQ(DECODIFICACF_S("VRDGPP00A01A089M"), atteso("000000", "", "  ", "M"));
-    EXPECT_EQ(DECODIFICACF_S("VRDGPP80F01A089Q"), atteso("000000", "", "  ", "M"));
-    EXPECT_EQ(DECODIFICACF_S("VRDGPP80F41A089X"), atteso("000000", "", "  ", "F"));
-    // Omocodic codes: a letter in the day stops at once, one in the place is not found.
-    EXPECT_EQ(DECODIFICACF_S("MRTMTT25D0VF205O"), vuoto);
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA80A5LH501D"), vuoto);  // not read as day 5
-    EXPECT_EQ(DECODIFICACF_S("MRTMTT25D09F20RU"), atteso("090425", "F20R", "  ", "M"));
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA8LA01H501F"), atteso("000000", "", "  ", "M"));
-    // Days no birth date has: unreadable. A day past the end of its month: no date.
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA80A00H501X"), vuoto);
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA80A35H501X"), vuoto);
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA80A72H501X"), vuoto);
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA80A-5H501X"), vuoto);
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA80D31H501D"), atteso("000000", "", "  ", "M"));
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA81B29H501R"), atteso("000000", "", "  ", "M"));
-    // Blanks (an emptied field) and an 11-digit code have no date.
-    EXPECT_EQ(DECODIFICACF_S(std::string(16, ' ')), vuoto);
-    EXPECT_EQ(DECODIFICACF_S("12345678903"), atteso("000000", "", "  ", "M"));
-    EXPECT_EQ(DECODIFICACF_S("RSSMRA80A01"), atteso("010180", "", "  ", "M"));
-    EXPECT_EQ(archive::CANALE.at(4), 0);
-}
-
-TEST_F(Decodifica, EmptyTextOpensNoFile) {
-    const std::string vuoto = atteso("000000", "", "  ", " ");
-    EXPECT_EQ(DECODIFICACF_S(""), vuoto);
-    // FAIOPEN would have created the missing file.
-    EXPECT_FALSE(archivio->esiste("COMUNI.DAT"));
-    // Not even the catalogue is needed.
+    // Not even the catalogue is needed for the empty text.
     archivio.reset();
     EXPECT_EQ(DECODIFICACF_S(""), vuoto);
 }
