@@ -66,7 +66,6 @@ TEST(Descrittori, CampiConservati) {
     std::sort(intervalli.begin(), intervalli.end());
     for (size_t i = 1; i < intervalli.size(); ++i)
         EXPECT_LT(intervalli[i - 1].second, intervalli[i].first);
-    EXPECT_TRUE(nomi.count("P054") && nomi.count("P017") && nomi.count("P168"));
     EXPECT_EQ(CAMPI_CONSERVATI.front(), std::string_view(P001));
     EXPECT_EQ(CAMPI_CONSERVATI.back(), std::string_view(Q228));
 }

@@ -6,10 +6,8 @@
 #include <new>
 #include <string>
 
-#include "archive/traccia.h"
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
-#include "platform/fine_programma.h"
 #include "prova_dizionario.h"
 
 using namespace dictionary;
@@ -111,36 +109,6 @@ TEST_F(Lettura, TestoDelChiamanteEBufferCorti) {
     EXPECT_EQ(RepoR(descrittore), "AB");
     descrittore.replace(6, 5, "00004");
     EXPECT_EQ(RepoR(descrittore), "DE");
-}
-
-TEST_F(Lettura, ErroriETraccia) {
-    F24X_S = std::string(200, '0');
-    archive::TRACCIA("CARICA");
-    EXPECT_EQ(RepoR("F24X$,00042,02,N,0,A001", 2), "00");
-    EXPECT_EQ(archive::TRACCIA_INDICE, 1) << "a read records nothing when it succeeds";
-
-    // Occurrence 912 of a 36-character group overflows 16 bits.
-    const int codice = supporto::codiceFine(
-        [] { archive::eventoProtetto([] { RepoRN("F24X$,00042,02,N,0,A001", 912); }); });
-    EXPECT_EQ(codice, platform::USCITA_ERRORE);
-    EXPECT_EQ(archive::TRACCIA_ELENCO[archive::TRACCIA_INDICE], "RepoR");
-    EXPECT_EQ(archive::TRACCIA_ELENCO[archive::TRACCIA_INDICE - 1], "CARICA");
-    ASSERT_FALSE(ui().messaggi.empty());
-    EXPECT_NE(ui().messaggi[0].testo.find("RepoR"), std::string::npos);
-}
-
-TEST_F(Lettura, BufferSconosciuto) {
-    // With a record text the name is not looked up.
-    EXPECT_EQ(RepoR("XXXX$,00002,02,A,0,X001", 0, "ABCD"), "BC");
-    EXPECT_TRUE(ui().messaggi.empty());
-
-    EXPECT_EQ(supporto::codiceFine([] { RepoR("XXXX$,00002,02,A,0,X001"); }),
-              platform::USCITA_MESSAGGIO);
-    ASSERT_EQ(ui().messaggi.size(), 1u);
-    EXPECT_EQ(ui().messaggi[0].testo, "ERRORE REPOSITORY - STRCOSTANTE");
-    EXPECT_EQ(ui().messaggi[0].pulsanti, platform::Pulsanti::OK);
-    EXPECT_EQ(ui().messaggi[0].icona, platform::Icona::Nessuna);
-    EXPECT_EQ(archive::TRACCIA_INDICE, 0);
 }
 
 // Reads run for every field shown: no cache, no temporary copies, only the result.
