@@ -1,6 +1,7 @@
 #include "archive/domanda.h"
 
 #include <string>
+#include <vector>
 
 #include "support/prova_base.h"
 
@@ -37,42 +38,34 @@ TEST_F(Domanda, StarsSplitLinesAndTheBoxDefaultsToNo) {
     EXPECT_EQ(ui().ultimoTesto(), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11*12*");
 }
 
-TEST(ControllaData, CalendarRules) {
-    auto esito = [](std::string d) { return archive::CONTROLLADATA(d); };
-    EXPECT_EQ(esito("29022000"), 0);
-    EXPECT_EQ(esito("29021900"), 1);
-    EXPECT_EQ(esito("29022024"), 0);
-    EXPECT_EQ(esito("31042024"), 1);
-    EXPECT_EQ(esito("32012024"), 1);
-    EXPECT_EQ(esito("01132024"), 1);
-    EXPECT_EQ(esito("00012024"), 1);
-    EXPECT_EQ(esito("010.2024"), 1);
-    EXPECT_EQ(esito("123456789"), 1);
-
+TEST(ControllaData, CalendarRulesPaddingAndNonDigits) {
+    struct Caso {
+        std::string data;
+        double esito;
+        std::string dopo;  // the caller's text afterwards
+    };
+    // clang-format off
+    const std::vector<Caso> casi = {
+        {"29022000", 0, "29022000"}, {"29021900", 1, "29021900"}, {"29022024", 0, "29022024"},
+        {"31042024", 1, "31042024"}, {"32012024", 1, "32012024"}, {"01132024", 1, "01132024"},
+        {"00012024", 1, "00012024"}, {"123456789", 1, "123456789"},
+        // No date: zeros, empty, blanks; the text is left as it was.
+        {"00000000", 2, "00000000"}, {"", 2, ""}, {"        ", 2, "        "},
+        // A short date is padded in place, also when it is then refused.
+        {"1052024", 0, "01052024"}, {"1-52024", 1, "01-52024"},
+        // Signs, letters, exponents and inner blanks are not dates (they would be stored as typed).
+        {"abcdefgh", 1, "abcdefgh"}, {"0105202x", 1, "0105202x"}, {"-1052024", 1, "-1052024"},
+        {"+1052024", 1, "+1052024"}, {"01029E99", 1, "01029E99"}, {"010.2024", 1, "010.2024"},
+        {"1 052024", 1, "1 052024"},
+    };
+    // clang-format on
+    for (Caso c : casi) {
+        std::string d = c.data;
+        EXPECT_EQ(archive::CONTROLLADATA(d), c.esito) << c.data;
+        EXPECT_EQ(d, c.dopo) << c.data;
+    }
     EXPECT_TRUE(archive::BISESTILE(2000));
     EXPECT_FALSE(archive::BISESTILE(1900));
-}
-
-TEST(ControllaData, NoDatePaddingAndNonDigits) {
-    std::string d = "00000000";
-    EXPECT_EQ(archive::CONTROLLADATA(d), 2);
-    d = "";
-    EXPECT_EQ(archive::CONTROLLADATA(d), 2);
-    d = "        ";
-    EXPECT_EQ(archive::CONTROLLADATA(d), 2);
-    EXPECT_EQ(d, "        ");
-
-    d = "1052024";
-    EXPECT_EQ(archive::CONTROLLADATA(d), 0);
-    EXPECT_EQ(d, "01052024");
-
-    // Signs, letters, exponents and inner blanks are not dates (they would be stored as typed).
-    for (std::string s : {"abcdefgh", "-1052024", "+1052024", "01029E99", "0105202x", "1 052024"}) {
-        EXPECT_EQ(archive::CONTROLLADATA(s), 1) << s;
-    }
-    d = "1-52024";
-    EXPECT_EQ(archive::CONTROLLADATA(d), 1);
-    EXPECT_EQ(d, "01-52024");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "archive/catalogo.h"
 #include "archive/configurazione.h"
@@ -161,11 +160,7 @@ TEST_F(Slot, EliminaRicreaEVerifiche) {
 
 TEST_F(Slot, ArchivioConMaiuscoleMiste) {
     // An archive copied from Windows: folder and file names in mixed case.
-    std::filesystem::create_directories(a.locale("C:\\ARCHIVI") + "/Ditta003");
-    {
-        std::ofstream f(a.locale("C:\\ARCHIVI") + "/Ditta003/Dip.dat", std::ios::binary);
-        f << "ROSSDATI";
-    }
+    a.scrivi("Ditta003\\Dip.dat", "ROSSDATI");
     DITTAOPEN = "3";
     FAIOPEN(2);
     EXPECT_EQ(LEGGIREC(2, 2), 0);

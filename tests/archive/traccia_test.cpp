@@ -24,10 +24,6 @@ class Traccia : public supporto::ProvaBase {
         ProvaBase::SetUp();
         archive::NOMEPROGRAMMA = "VXMIRA";
     }
-    void TearDown() override {
-        archive::NOMEPROGRAMMA.clear();
-        ProvaBase::TearDown();
-    }
     static void dodiciNomi() {
         for (int i = 1; i <= 12; ++i)
             archive::TRACCIA("P" + std::to_string(i));
