@@ -32,8 +32,7 @@ void ripristinaVariabile(const char* nome, bool c_era, const std::string& valore
         unsetenv(nome);
 }
 
-}  // namespace
-
+// The 79-character catalogue record of a template and a record length.
 std::string recordCatalogo(const std::string& modello, int lunghezza) {
     if (modello.size() > 29) throw std::invalid_argument("template longer than 29: " + modello);
     char cifre[16];
@@ -43,12 +42,14 @@ std::string recordCatalogo(const std::string& modello, int lunghezza) {
     return record;
 }
 
+}  // namespace
+
 ArchivioProva::ArchivioProva(const std::vector<VoceCatalogo>& voci) {
     unitaC_ = salvaVariabile("PONTEVAL_UNITA", unitaPrima_);
     registroC_ = salvaVariabile("PONTEVAL_REGISTRO", registroPrima_);
     runtimeC_ = salvaVariabile("XDG_RUNTIME_DIR", runtimePrima_);
-    radice_ = tmp_.file("unita");
-    setenv("PONTEVAL_UNITA", radice_.c_str(), 1);
+    const std::string radice = tmp_.file("unita");
+    setenv("PONTEVAL_UNITA", radice.c_str(), 1);
     setenv("PONTEVAL_REGISTRO", fileRegistro().c_str(), 1);
     // A private place for the previous-instance lock: parallel test processes and a real
     // copy of the program on this machine do not see each other.

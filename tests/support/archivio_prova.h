@@ -28,9 +28,6 @@ struct VoceCatalogo {
     int lunghezza;        // record length
 };
 
-// The 79-character catalogue record of a template and a record length.
-std::string recordCatalogo(const std::string& modello, int lunghezza);
-
 class ArchivioProva {
   public:
     static constexpr const char* ARCHIVI = "C:\\ARCHIVI";
@@ -59,7 +56,6 @@ class ArchivioProva {
     // The task file of "VX" programs with its first line.
     void scriviTask(const std::string& primaRiga) const;
 
-    const std::string& radice() const { return radice_; }
     std::string fileRegistro() const { return tmp_.file("registro.reg"); }
 
   private:
@@ -67,7 +63,6 @@ class ArchivioProva {
     void riscriviCatalogo() const;
 
     CartellaTemporanea tmp_;
-    std::string radice_;
     std::vector<std::string> record_;  // index 0 = file number 1
     std::string unitaPrima_, registroPrima_, runtimePrima_;
     bool unitaC_ = false, registroC_ = false, runtimeC_ = false;

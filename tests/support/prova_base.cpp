@@ -6,9 +6,14 @@
 
 namespace supporto {
 
+namespace {
+
+// Makes terminaProgramma throw platform::FineProgramma{codice}.
 void fineComeEccezione() {
     platform::impostaFineProgramma([](int codice) { throw platform::FineProgramma{codice}; });
 }
+
+}  // namespace
 
 int codiceFine(const std::function<void()>& azione) {
     try {

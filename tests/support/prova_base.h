@@ -10,9 +10,6 @@
 
 namespace supporto {
 
-// Makes terminaProgramma throw platform::FineProgramma{codice}.
-void fineComeEccezione();
-
 // Runs `azione` and returns the exit code it ended the program with, or -1 when it returned.
 int codiceFine(const std::function<void()>& azione);
 
