@@ -65,14 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
 
     try {
         archive::FAIOPEN(indice.numero);
-        const bool sano = conVerifica && isam::verificaIndice(indice.numero).empty();
+        const bool sano = conVerifica && isam::indiceSano(indice.numero);
         for (const auto& p : passi) {
             const double esito = isam::ISAM(indice.numero, p.chiave, p.codice, p.record);
             if (!(esito == -1 || esito == isam::ISAM_FINE || esito == 0 ||
                   (esito >= 1 && esito <= 999999 && esito == std::floor(esito))))
                 __builtin_trap();
         }
-        if (sano && !isam::verificaIndice(indice.numero).empty()) __builtin_trap();
+        if (sano && !isam::indiceSano(indice.numero)) __builtin_trap();
     } catch (const runtime::ErroreRuntime&) {
     } catch (const platform::FineProgramma&) {
     }

@@ -33,6 +33,8 @@ double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, do
 // opened and closed again here when its slot is not open, with the one-shot path values
 // kept for the caller). Returns one line per fault found, empty for a sound index.
 std::vector<std::string> verificaIndice(double numeroFile);
+// The same check, stopping at the first fault: true for a sound index.
+bool indiceSano(double numeroFile);
 
 void azzeraIsam();
 

@@ -19,12 +19,30 @@ std::string testo(long n) {
     return runtime::testoNumero(static_cast<double>(n));
 }
 
+// Thrown by the first fault when the caller only asks whether the index is sound.
+struct PrimoGuasto {};
+
 class Verifica {
   public:
-    Verifica(double numero, int slot, const Formato& f, long blocchi)
-        : numero_(numero), slot_(slot), f_(f), blocchi_(blocchi), alta_(chiaveAlta(f.L)) {}
+    Verifica(double numero, int slot, const Formato& f, long blocchi, bool soloPrimo)
+        : numero_(numero),
+          slot_(slot),
+          f_(f),
+          blocchi_(blocchi),
+          soloPrimo_(soloPrimo),
+          alta_(chiaveAlta(f.L)) {}
 
     void esegui() {
+        try {
+            percorri();
+        } catch (const PrimoGuasto&) {
+        }
+    }
+
+    std::vector<std::string> guasti;
+
+  private:
+    void percorri() {
         std::string radice;
         if (!leggi(1, radice)) {
             guasto("BLOCCO 1: RADICE INCOMPLETA");
@@ -48,10 +66,11 @@ class Verifica {
         }
     }
 
-    std::vector<std::string> guasti;
-
-  private:
-    void guasto(const std::string& t) { guasti.push_back(t); }
+    // A damaged index can hold a fault in every entry: a yes/no caller stops at the first.
+    void guasto(const std::string& t) {
+        guasti.push_back(t);
+        if (soloPrimo_) throw PrimoGuasto{};
+    }
     std::string dove(long blocco, long m) const {
         return "BLOCCO " + testo(blocco) + " VOCE " + testo(m) + ": ";
     }
@@ -130,12 +149,13 @@ class Verifica {
     int slot_;
     Formato f_;
     long blocchi_;
+    bool soloPrimo_;
     std::string alta_;
     std::set<long> visitati_;
     std::string ultima_;
 };
 
-std::vector<std::string> verificaAperto(double numero, int slot) {
+std::vector<std::string> verificaAperto(double numero, int slot, bool soloPrimo) {
     const auto R = static_cast<long>(archive::LUNREC[static_cast<size_t>(slot)]);
     if (R % VOCI_BLOCCO != 0 || R / VOCI_BLOCCO - 7 < 1)
         return {"LUNGHEZZA DEL RECORD " + testo(R) + " NON VALIDA PER UN INDICE"};
@@ -143,20 +163,21 @@ std::vector<std::string> verificaAperto(double numero, int slot) {
     const long long lunghezza =
         platform::lunghezzaCanale(archive::CANALE[static_cast<size_t>(slot)]);
     if (lunghezza == 0) return {"FILE VUOTO"};
-    Verifica v(numero, slot, f, static_cast<long>(lunghezza / R));
-    if (lunghezza % R != 0) v.guasti.push_back("LUNGHEZZA DEL FILE NON MULTIPLA DI " + testo(R));
+    Verifica v(numero, slot, f, static_cast<long>(lunghezza / R), soloPrimo);
+    if (lunghezza % R != 0) {
+        v.guasti.push_back("LUNGHEZZA DEL FILE NON MULTIPLA DI " + testo(R));
+        if (soloPrimo) return v.guasti;
+    }
     v.esegui();
     return v.guasti;
 }
 
-}  // namespace
-
-std::vector<std::string> verificaIndice(double numeroFile) {
+std::vector<std::string> verifica(double numeroFile, bool soloPrimo) {
     const double n = numeroFile;
     if (!(n >= 1 && n <= archive::MAX_FILE) || n != static_cast<long>(n))
         throw runtime::ErroreRuntime{runtime::ERR_INDICE};
     const int slot = static_cast<int>(n);
-    if (archive::CANALE[static_cast<size_t>(slot)] != 0) return verificaAperto(n, slot);
+    if (archive::CANALE[static_cast<size_t>(slot)] != 0) return verificaAperto(n, slot, soloPrimo);
 
     const archive::ValoriOpen valori = archive::salvaValoriOpen();
     const std::string disco = archive::DISCOOPEN;
@@ -164,13 +185,23 @@ std::vector<std::string> verificaIndice(double numeroFile) {
     archive::ripristinaValoriOpen(valori);
     archive::DISCOOPEN = disco;
     try {
-        auto guasti = verificaAperto(n, slot);
+        auto guasti = verificaAperto(n, slot, soloPrimo);
         archive::CHIUDIFILE(n);
         return guasti;
     } catch (...) {
         archive::CHIUDIFILE(n);
         throw;
     }
+}
+
+}  // namespace
+
+std::vector<std::string> verificaIndice(double numeroFile) {
+    return verifica(numeroFile, false);
+}
+
+bool indiceSano(double numeroFile) {
+    return verifica(numeroFile, true).empty();
 }
 
 }  // namespace isam

@@ -107,6 +107,7 @@ TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
         ASSERT_EQ(ISAM(IDX3, n.substr(n.size() - 3), 1, i + 1), 0);
     }
     const std::string sano = byte(IDX3);
+    EXPECT_TRUE(isam::indiceSano(IDX3));
     // Block 4 is the second leaf (keys from 292); block 3 the first (from 100).
     auto danno = [&](long posizione, const std::string& byte) {
         std::string b = sano;
@@ -132,6 +133,7 @@ TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
         SCOPED_TRACE(c.nome);
         scriviByte(IDX3, c.file);
         EXPECT_NE(guasti(IDX3), "");
+        EXPECT_FALSE(isam::indiceSano(IDX3));
         for (const int16_t op :
              {isam::ISAM_TROVA, isam::ISAM_SUCCESSIVA, isam::ISAM_INSERISCI, isam::ISAM_CANCELLA}) {
             const int e = errore(IDX3, c.chiave, op, 999);
