@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -113,11 +114,8 @@ class Avvio : public supporto::ProvaBase {
         return supporto::codiceFine([] { startup::MAIN(); });
     }
 
-    int contaModali(const std::string& nome) const {
-        int n = 0;
-        for (const auto& m : ui().modali)
-            n += m == nome;
-        return n;
+    long contaModali(const std::string& nome) {
+        return std::count(ui().modali.begin(), ui().modali.end(), nome);
     }
 
     supporto::CartellaTemporanea tmp;
@@ -126,11 +124,6 @@ class Avvio : public supporto::ProvaBase {
     std::deque<std::string> chiavi;
     bool pagineLasciate = true;
     std::string recordDiLavoro;
-
-    const supporto::ServiziScriptati& ui() const {
-        return const_cast<Avvio*>(this)->supporto::ProvaBase::ui();
-    }
-    using ProvaBase::ui;
 };
 
 TEST_F(Avvio, LasciareSubitoFinisceSenzaLeggereDipendenti) {
