@@ -1,10 +1,10 @@
-// The re-hire rules on the worker record buffer alone.
+// The re-hire eligibility rules on the worker record buffer alone; what a re-hire clears is
+// checked on the rewritten record by the whole-run tests.
 
 #include <gtest/gtest.h>
 
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
-#include "dictionary/lettura.h"
 #include "dictionary/scrittura.h"
 #include "startup/riassunzione.h"
 #include "support/prova_base.h"
@@ -37,17 +37,6 @@ TEST_F(Riassunzione, IdoneitaEMessaggi) {
         EXPECT_TRUE(provaIdoneo("1", enpals));
     EXPECT_TRUE(provaIdoneo("2", "2"));
     EXPECT_TRUE(ui().messaggi.empty());
-}
-
-TEST_F(Riassunzione, AzzeramentiDellaCessazione) {
-    dictionary::DIPX_S = std::string(16128, 'X');
-    dictionary::RepoW(dictionary::P054, "2");
-    dictionary::RepoW(dictionary::P017, "31052024");
-    startup::azzeraCessazione();
-    EXPECT_EQ(dictionary::RepoR(dictionary::P054), "0");
-    EXPECT_EQ(dictionary::RepoR(dictionary::P017), "00000000");
-    EXPECT_EQ(dictionary::DIPX_S.size(), 16128u);
-    EXPECT_EQ(dictionary::DIPX_S.find_first_not_of('X'), 222u);
 }
 
 }  // namespace
