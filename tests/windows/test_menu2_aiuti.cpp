@@ -270,8 +270,7 @@ TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
                                std::string(28, ' ') + " \r\n";
     f.SSCommand2_Click(4);
     tasto(112);  // row 1: 998 is no help text
-    f.vaiARiga(5);
-    f.GR1_Click();
+    vaiA(5);
     tasto(112);
     ASSERT_EQ(ui().messaggi.size(), 2u);
     for (const auto& m : ui().messaggi) {

@@ -91,6 +91,18 @@ class ProvaMenu2 : public supporto::ProvaBase {
             finestra->cx_KeyPress(0, static_cast<unsigned char>(c));
     }
     void tasto(int codice) { finestra->cx_KeyDown(0, codice, 0); }
+    // A click on row `riga`, as the operator moves with the mouse.
+    void vaiA(int riga) {
+        finestra->vaiARiga(riga);
+        finestra->GR1_Click();
+    }
+    // Characters of the working record and of the worker record, by 1-based position.
+    std::string lavoro(size_t posizione, size_t lunghezza) const {
+        return windows::SCAMBIO_S[1].substr(posizione - 1, lunghezza);
+    }
+    std::string dip(size_t posizione, size_t lunghezza) const {
+        return dictionary::DIPX_S.substr(posizione - 1, lunghezza);
+    }
 
     std::unique_ptr<supporto::ArchivioProva> archivio;
     std::unique_ptr<windows::MENU2> finestra;

@@ -49,13 +49,9 @@ class SpecialiMenu2 : public ProvaMenu2 {
         return r;
     }
     void conferma(int riga, const std::string& testo) {
-        finestra->vaiARiga(riga);
-        finestra->GR1_Click();
+        vaiA(riga);
         digita(testo);
         finestra->Command1_Click();
-    }
-    std::string dip(size_t posizione, size_t lunghezza) const {
-        return dictionary::DIPX_S.substr(posizione - 1, lunghezza);
     }
     void tabelleChiuse() const {
         for (int f : {212, 213, 214, 215, 223, 224})

@@ -19,21 +19,11 @@ class ValoriMenu2 : public ProvaMenu2 {
         ProvaMenu2::SetUp();
         archivio->catalogo({6, "ANNO.DAT", 20});
     }
-    void vaiA(int riga) {
-        finestra->vaiARiga(riga);
-        finestra->GR1_Click();
-    }
     // Types the text at the start of the current row and confirms it.
     void conferma(const std::string& testo) {
         finestra->cx->setCursorPosition(0);
         digita(testo);
         finestra->Command1_Click();
-    }
-    std::string lavoro(size_t posizione, size_t lunghezza) const {
-        return SCAMBIO_S[1].substr(posizione - 1, lunghezza);
-    }
-    std::string dip(size_t posizione, size_t lunghezza) const {
-        return dictionary::DIPX_S.substr(posizione - 1, lunghezza);
     }
     size_t messaggi() { return ui().messaggi.size(); }
 
@@ -61,7 +51,6 @@ TEST_F(ValoriMenu2, EachTypeIsStoredInItsOwnFormAndReadsBackTheSame) {
                     campo("IMPORTO", 8, '2', 10)});
     conferma("AB");
     EXPECT_EQ(lavoro(1, 5), "AB   ");
-    EXPECT_EQ(el(MENU2::RIGA), 2);
     conferma("42");
     EXPECT_EQ(lavoro(6, 4), "0042");
     conferma("12.5");
