@@ -88,50 +88,46 @@ TEST_F(ValoriMenu2, DatesAreCheckedBeforeTheyAreStored) {
     EXPECT_EQ(el(MENU2::RIGA), 1);
     EXPECT_EQ(el(MENU2::ERRORE_VISTO), 0);
 
-    conferma("29022004");
-    EXPECT_EQ(lavoro(1, 8), "29022004");
-    vaiA(1);
-    conferma("00000000");  // no date
-    EXPECT_EQ(lavoro(1, 8), "00000000");
-    EXPECT_EQ(messaggi(), 1u);
-
-    // Day and month only: the year comes from file 6, or is 2000 without its record 1.
-    ASSERT_EQ(el(MENU2::RIGA), 2);
-    conferma("2902");
-    EXPECT_EQ(lavoro(9, 4), "2902");
-    vaiA(2);
-    conferma("3104");
-    ASSERT_EQ(messaggi(), 2u);
-    EXPECT_EQ(ui().messaggi[1].testo, "LA DATA 31/04 NON E' CORRETTA ");
-    tools::scriviRecord(6, 1, "XXXX2003");
-    archive::CHIUDIFILE(6);
-    conferma("2802");
-    EXPECT_EQ(lavoro(9, 4), "2802");
-    vaiA(2);
-    conferma("2902");
-    ASSERT_EQ(messaggi(), 3u);
-    EXPECT_EQ(ui().messaggi[2].testo, "LA DATA 29/02 NON E' CORRETTA ");
-    EXPECT_EQ(lavoro(9, 4), "2802");
+    // Row by row: a refusal shows its message and keeps the stored value. Day and month only
+    // take the year of file 6, or 2000 without its record 1 (written half way); two-digit years
+    // are of this century (2000 was a leap year) and keep six characters; zeros are no date.
+    const struct {
+        int riga;
+        const char* battuto;
+        const char* memorizzato;
+        const char* rifiuto;
+    } passi[] = {{1, "29022004", "29022004", ""},
+                 {1, "00000000", "00000000", ""},
+                 {2, "2902", "2902", ""},
+                 {2, "3104", "2902", "LA DATA 31/04 NON E' CORRETTA "},
+                 {0, "", "", ""},
+                 {2, "2802", "2802", ""},
+                 {2, "2902", "2802", "LA DATA 29/02 NON E' CORRETTA "},
+                 {2, "0000", "0000", ""},
+                 {3, "290201", "000000", "LA DATA 29/02/01 NON E' CORRETTA "},
+                 {3, "290200", "290200", ""},
+                 {3, "000000", "000000", ""},
+                 {3, "050307", "050307", ""}};
+    const size_t inizio[] = {0, 1, 9, 13}, lunghezza[] = {0, 8, 4, 6};
+    for (const auto& p : passi) {
+        if (p.riga == 0) {
+            tools::scriviRecord(6, 1, "XXXX2003");
+            archive::CHIUDIFILE(6);
+            continue;
+        }
+        const size_t prima = messaggi();
+        vaiA(p.riga);
+        conferma(p.battuto);
+        SCOPED_TRACE(p.battuto);
+        EXPECT_EQ(lavoro(inizio[p.riga], lunghezza[p.riga]), p.memorizzato);
+        ASSERT_EQ(messaggi(), prima + (*p.rifiuto ? 1 : 0));
+        if (*p.rifiuto) {
+            EXPECT_EQ(ui().messaggi.back().testo, p.rifiuto);
+        }
+    }
     EXPECT_EQ(archive::CANALE[6], 0);  // opened for the check only
-    conferma("0000");
-    EXPECT_EQ(lavoro(9, 4), "0000");
-
-    // Two-digit years are of this century; the stored form keeps six characters.
-    ASSERT_EQ(el(MENU2::RIGA), 3);
-    conferma("290201");
-    ASSERT_EQ(messaggi(), 4u);
-    EXPECT_EQ(ui().messaggi[3].testo, "LA DATA 29/02/01 NON E' CORRETTA ");
-    conferma("290200");  // 2000 was a leap year
-    EXPECT_EQ(lavoro(13, 6), "290200");
-    vaiA(3);
-    conferma("050307");
-    EXPECT_EQ(lavoro(13, 6), "050307");
     f.CARICA(1);
     EXPECT_EQ(f.VALORE[3], "05/03/07");
-    vaiA(3);
-    conferma("000000");
-    EXPECT_EQ(lavoro(13, 6), "000000");
-    EXPECT_EQ(messaggi(), 4u);
 }
 
 TEST_F(ValoriMenu2, FormulaCodesMustExistInFile8) {
