@@ -39,6 +39,24 @@ TEST_F(ProvaMenu2, FormatsEveryTypeForDisplay) {
     EXPECT_EQ(f.PRENDI_S(tools::recordDefinizione(campo("C", 4, 'A', 1))), "    ");
 }
 
+TEST_F(ProvaMenu2, APositionWrittenWithAnExponentReadsNothing) {
+    // Once found by fuzzing: "9E+42" in the five position characters is a number far beyond
+    // any record (and beyond a long); the value shows as from an empty record.
+    MENU2 f;
+    SCAMBIO_S[1] = std::string(200, '7');
+    auto vista = [&](int lunghezza, char tipo, const std::string& posizione) {
+        std::string d = tools::recordDefinizione(campo("C", lunghezza, tipo, 1));
+        runtime::MIDASSIGN(d, 50, 5, posizione);
+        return f.PRENDI_S(d);
+    };
+    EXPECT_EQ(vista(3, 'N', "9E+42"), "0  ");
+    EXPECT_EQ(f.scambio[MENU2::LUNGHEZZA_VISTA], 3);
+    EXPECT_EQ(vista(4, 'A', "9E+42"), "    ");
+    EXPECT_EQ(vista(8, 'D', "9E+42"), "00/00/0000");
+    EXPECT_EQ(vista(4, '2', "-9E99"), "0.00 ");
+    EXPECT_EQ(vista(3, 'N', "199E0"), "77 ");  // a plain exponent within the record still reads
+}
+
 TEST_F(ProvaMenu2, BuildsThePageListAndLoadsPagesSkippingExcludedAndHiddenRecords) {
     auto d = pagineUniformi(12, 2);
     d[1].descrizione = "PRIMA RIGA";
