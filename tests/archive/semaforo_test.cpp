@@ -16,6 +16,7 @@
 #include "platform/canali.h"
 #include "platform/fine_programma.h"
 #include "support/archivio_prova.h"
+#include "support/processi.h"
 #include "support/prova_base.h"
 
 using namespace archive;
@@ -32,26 +33,8 @@ class Semaforo : public supporto::ProvaBase {
     }
 };
 
-// Runs `corpo` in a child process; its exit status is 0 when it returned normally.
-pid_t figlio(const std::function<void()>& corpo) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        int codice = 0;
-        try {
-            corpo();
-        } catch (...) {
-            codice = 99;
-        }
-        _exit(codice);
-    }
-    return pid;
-}
-
-int attendi(pid_t pid) {
-    int stato = 0;
-    waitpid(pid, &stato, 0);
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-}
+using supporto::attendi;
+using supporto::figlio;
 
 TEST_F(Semaforo, IlSecondoProcessoEntraSoloDopoIlRilascio) {
     APRISEMA();

@@ -23,6 +23,7 @@
 #include "platform/canali.h"
 #include "runtime/numeri.h"
 #include "support/archivio_prova.h"
+#include "support/processi.h"
 #include "support/prova_base.h"
 
 namespace {
@@ -52,30 +53,8 @@ bool cancellata(int i) {
     return i % 3 == 1;
 }
 
-// Runs `corpo` in a child process; its exit status is 0 when it returned normally.
-pid_t figlio(const std::function<void()>& corpo) {
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        int codice = 0;
-        try {
-            corpo();
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "processo %d: %s\n", getpid(), e.what());
-            codice = 99;
-        } catch (...) {
-            codice = 98;
-        }
-        _exit(codice);
-    }
-    return pid;
-}
-
-int attendi(pid_t pid) {
-    int stato = 0;
-    waitpid(pid, &stato, 0);
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-}
+using supporto::attendi;
+using supporto::figlio;
 
 class Processi : public supporto::ProvaBase {
   protected:
