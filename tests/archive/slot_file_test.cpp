@@ -18,14 +18,7 @@ using namespace archive;
 
 namespace {
 
-int erroreDi(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const runtime::ErroreRuntime& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using supporto::erroreDi;
 
 class Slot : public supporto::ProvaBase {
   protected:

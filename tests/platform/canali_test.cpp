@@ -9,17 +9,11 @@
 
 #include "runtime/errore.h"
 #include "support/cartella_temporanea.h"
+#include "support/prova_base.h"
 
 namespace {
 
-int erroreDi(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const runtime::ErroreRuntime& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using supporto::erroreDi;
 
 class Canali : public ::testing::Test {
   protected:

@@ -2,6 +2,7 @@
 
 #include "platform/fine_programma.h"
 #include "platform/servizi_ui.h"
+#include "runtime/errore.h"
 #include "support/azzera.h"
 
 namespace supporto {
@@ -22,6 +23,15 @@ int codiceFine(const std::function<void()>& azione) {
         return f.codice;
     }
     return -1;
+}
+
+int erroreDi(const std::function<void()>& azione) {
+    try {
+        azione();
+    } catch (const runtime::ErroreRuntime& e) {
+        return e.numero();
+    }
+    return 0;
 }
 
 void ProvaBase::SetUp() {

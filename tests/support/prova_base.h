@@ -13,6 +13,9 @@ namespace supporto {
 // Runs `azione` and returns the exit code it ended the program with, or -1 when it returned.
 int codiceFine(const std::function<void()>& azione);
 
+// Runs `azione` and returns the number of the run-time error it raised, or 0 when it returned.
+int erroreDi(const std::function<void()>& azione);
+
 class ProvaBase : public ::testing::Test {
   protected:
     void SetUp() override;
