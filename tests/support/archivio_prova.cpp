@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "archive/catalogo.h"
@@ -118,16 +116,11 @@ void ArchivioProva::cartella(const std::string& percorso) const {
 }
 
 void ArchivioProva::scrivi(const std::string& percorso, const std::string& contenuto) const {
-    const fs::path p = locale(percorso);
-    fs::create_directories(p.parent_path());
-    std::ofstream f(p, std::ios::binary | std::ios::trunc);
-    f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
-    if (!f) throw std::runtime_error("cannot write " + p.string());
+    scriviFile(locale(percorso), contenuto);
 }
 
 std::string ArchivioProva::leggi(const std::string& percorso) const {
-    std::ifstream f(locale(percorso), std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    return leggiFile(locale(percorso));
 }
 
 bool ArchivioProva::esiste(const std::string& percorso) const {

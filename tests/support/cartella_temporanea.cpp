@@ -32,17 +32,25 @@ std::string CartellaTemporanea::file(const std::string& nome) const {
     return percorso_ + "/" + nome;
 }
 
-void CartellaTemporanea::scrivi(const std::string& nome, const std::string& contenuto) const {
-    const fs::path p = file(nome);
+void scriviFile(const std::string& percorso, const std::string& contenuto) {
+    const fs::path p = percorso;
     fs::create_directories(p.parent_path());
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
     if (!f) throw std::runtime_error("cannot write " + p.string());
 }
 
-std::string CartellaTemporanea::leggi(const std::string& nome) const {
-    std::ifstream f(file(nome), std::ios::binary);
+std::string leggiFile(const std::string& percorso) {
+    std::ifstream f(percorso, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void CartellaTemporanea::scrivi(const std::string& nome, const std::string& contenuto) const {
+    scriviFile(file(nome), contenuto);
+}
+
+std::string CartellaTemporanea::leggi(const std::string& nome) const {
+    return leggiFile(file(nome));
 }
 
 }  // namespace supporto

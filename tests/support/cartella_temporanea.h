@@ -5,6 +5,11 @@
 
 namespace supporto {
 
+// Writes bytes to a file, creating its folders (a failure throws); reads them back ("" when the
+// file does not exist).
+void scriviFile(const std::string& percorso, const std::string& contenuto);
+std::string leggiFile(const std::string& percorso);
+
 class CartellaTemporanea {
   public:
     CartellaTemporanea();
