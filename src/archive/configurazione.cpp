@@ -5,6 +5,7 @@
 #include "archive/semaforo.h"
 #include "archive/slot_file.h"
 #include "archive/traccia.h"
+#include "archive/versione.h"
 #include "platform/canali.h"
 #include "platform/fine_programma.h"
 #include "platform/istanza.h"
@@ -129,7 +130,8 @@ void CONFIGFILE() {
 void INFOPROGETTO() {
     const std::string testo =
         "Programma ponteval\r\rNome EXE : " + runtime::UCASE(runtime::TRIM(NOMEPROGRAMMA)) +
-        ".EXE\rNome VBP : " + runtime::UCASE(runtime::TRIM(NOMEPROGETTO)) + ".VBP\r";
+        ".EXE\rNome VBP : " + runtime::UCASE(runtime::TRIM(NOMEPROGETTO)) + ".VBP\rVersione : " +
+        VERSIONE + "\r";
     platform::MSGBOX(testo, platform::Pulsanti::OK, platform::Icona::Informazione,
                      "Informazioni Progetto ponteval");
 }

@@ -7,11 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "archive/versione.h"
 #include "tools/comandi.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"vxarchivio: strumento dell'amministratore degli archivi Ponteval"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("vxarchivio ") + archive::VERSIONE,
+                         "stampa la versione ed esce");
     std::optional<std::string> archivio;
     app.add_option("--archivio", archivio, "cartella dell'archivio (default: configurazione)");
 
@@ -125,7 +128,7 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         // The first word that is neither an option nor the archive folder names the command.

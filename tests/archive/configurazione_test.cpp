@@ -10,6 +10,7 @@
 #include "archive/configurazione.h"
 #include "archive/semaforo.h"
 #include "archive/traccia.h"
+#include "archive/versione.h"
 #include "platform/fine_programma.h"
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
@@ -117,7 +118,8 @@ TEST_F(Configurazione, InformazioniProgetto) {
     INFOPROGETTO();
     ASSERT_EQ(ui().messaggi.size(), 1u);
     EXPECT_EQ(ui().messaggi[0].testo,
-              "Programma ponteval\r\rNome EXE : VXMIRA.EXE\rNome VBP : VXMIRA.VBP\r");
+              "Programma ponteval\r\rNome EXE : VXMIRA.EXE\rNome VBP : VXMIRA.VBP\rVersione : " +
+                  std::string(VERSIONE) + "\r");
     EXPECT_EQ(ui().messaggi[0].icona, platform::Icona::Informazione);
     EXPECT_EQ(ui().messaggi[0].titolo, "Informazioni Progetto ponteval");
 }
