@@ -1,6 +1,7 @@
 // vxmira: re-hires a worker who has left a company and is a fixed-term ENPALS worker.
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
         return platform::USCITA_NO_SCHERMO;
     }
     QApplication app(argc, argv);
+    // The installed menu entry and icon: desktops match the program's windows to them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vxmira"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vxmira")));
     windows::installaServiziQt();
     archive::eventoProtetto([] { startup::MAIN(); });
     // Every way out of the start-up routine ends the program; this is not reached.
