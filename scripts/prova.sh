@@ -32,3 +32,6 @@ for bersaglio in build/fuzz/fuzz/fuzz_*; do
 done
 
 ctest --preset dev -j"$(nproc)"
+
+# The Debian package, built from the optimised build, unpacked and tried as a new user would.
+bash scripts/prova_pacchetto.sh
