@@ -130,8 +130,8 @@ void CONFIGFILE() {
 void INFOPROGETTO() {
     const std::string testo =
         "Programma ponteval\r\rNome EXE : " + runtime::UCASE(runtime::TRIM(NOMEPROGRAMMA)) +
-        ".EXE\rNome VBP : " + runtime::UCASE(runtime::TRIM(NOMEPROGETTO)) + ".VBP\rVersione : " +
-        VERSIONE + "\r";
+        ".EXE\rNome VBP : " + runtime::UCASE(runtime::TRIM(NOMEPROGETTO)) +
+        ".VBP\rVersione : " + VERSIONE + "\r";
     platform::MSGBOX(testo, platform::Pulsanti::OK, platform::Icona::Informazione,
                      "Informazioni Progetto ponteval");
 }
