@@ -124,6 +124,12 @@ RICERCA_ARC::RICERCA_ARC(QWidget* genitore) : Finestra(genitore) {
     lblCANALE->hide();
 }
 
+void RICERCA_ARC::keyPressEvent(QKeyEvent* e) {
+    // Esc has no way out to take here: leaving is "Selezioni Precedenti" or the title bar.
+    if (e->key() == Qt::Key_Escape) return;
+    Finestra::keyPressEvent(e);
+}
+
 void RICERCA_ARC::Form_Load() {
     archive::eventoProtetto([&] {
         centra();
