@@ -29,13 +29,15 @@ TEST_F(DecimaliMenu2, ADigitTypedAfterBackspaceOvertypesTheBlankedDecimal) {
             SCOPED_TRACE(std::string(c.nome) + ", decimals " + std::to_string(d));
             const int l = d + 4;
             SCAMBIO_S[1].replace(0, static_cast<size_t>(l), "0105" + zeri);
-            auto& f = apri({testata("DECIMALI"), campo("IMPORTO", l, static_cast<char>('0' + d), 1)});
+            auto& f =
+                apri({testata("DECIMALI"), campo("IMPORTO", l, static_cast<char>('0' + d), 1)});
             ASSERT_EQ(f.VALORE[1].substr(0, 4 + static_cast<size_t>(d)), "105." + zeri);
             f.cx->setCursorPosition(c.cursore < 0 ? 4 + d : c.cursore);
             digita(c.tasti);
             EXPECT_EQ(ui().beep_contati, 0);
             f.Command1_Click();
-            const std::string atteso = std::string(static_cast<size_t>(l) - c.atteso.size(), '0') + c.atteso;
+            const std::string atteso =
+                std::string(static_cast<size_t>(l) - c.atteso.size(), '0') + c.atteso;
             EXPECT_EQ(lavoro(1, static_cast<size_t>(l)), atteso);
             finestra.reset();
             ui().beep_contati = 0;

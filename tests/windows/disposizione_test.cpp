@@ -23,7 +23,9 @@ using namespace windows;
 
 // A caption as drawn: "&&" is an ampersand, a single "&" marks the access key.
 int larghezza(const QWidget* w, QString t) {
-    t.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    t.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return QFontMetrics(w->font()).horizontalAdvance(t);
 }
 
@@ -31,8 +33,8 @@ std::vector<std::string> difetti(QWidget& finestra) {
     std::vector<std::string> d;
     for (QWidget* w : finestra.findChildren<QWidget*>()) {
         // The parts of a composite control are the control's business.
-        if (!w->isVisibleTo(&finestra) || (w->parentWidget() != &finestra &&
-                                           !qobject_cast<QGroupBox*>(w->parentWidget())))
+        if (!w->isVisibleTo(&finestra) ||
+            (w->parentWidget() != &finestra && !qobject_cast<QGroupBox*>(w->parentWidget())))
             continue;
         QString testo;
         int spazio = 0;
@@ -40,10 +42,12 @@ std::vector<std::string> difetti(QWidget& finestra) {
             QStyleOptionButton o;
             o.initFrom(b);
             o.text = testo = b->text();
-            spazio = w->style()->subElementRect(qobject_cast<QRadioButton*>(w)
-                                                    ? QStyle::SE_RadioButtonContents
-                                                    : QStyle::SE_PushButtonContents,
-                                                &o, w).width();
+            spazio =
+                w->style()
+                    ->subElementRect(qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                                    : QStyle::SE_PushButtonContents,
+                                     &o, w)
+                    .width();
         } else if (auto* l = qobject_cast<QLabel*>(w)) {
             testo = l->text();
             spazio = l->contentsRect().width();
@@ -92,7 +96,8 @@ TEST_F(Disposizione, EveryControlInsideItsWindowAndEveryCaptionWhole) {
                  f->SS[r - 1]->show();
                  f->SSCommand2[r - 1]->show();
              }
-             for (auto* p : {f->Tasto_calcolo, f->Tasto_qualifica, f->Tasto_settore, f->Tasto_ditta})
+             for (auto* p :
+                  {f->Tasto_calcolo, f->Tasto_qualifica, f->Tasto_settore, f->Tasto_ditta})
                  p->show();
              return f;
          }},

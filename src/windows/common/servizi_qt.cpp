@@ -84,9 +84,9 @@ Risposta ServiziQt::messaggio(const platform::Messaggio& m) {
     const bool inOrdine = m.pulsanti == Pulsanti::InterrompiRiprovaIgnora;
     std::vector<QPushButton*> bottoni;
     for (const auto& p : elenco) {
-        QPushButton* b = inOrdine
-                             ? box.addButton(QString::fromUtf16(p.etichetta), QMessageBox::ActionRole)
-                             : box.addButton(p.qt);
+        QPushButton* b =
+            inOrdine ? box.addButton(QString::fromUtf16(p.etichetta), QMessageBox::ActionRole)
+                     : box.addButton(p.qt);
         b->setText(QString::fromUtf16(p.etichetta));
         bottoni.push_back(b);
     }
