@@ -88,7 +88,10 @@ biscotto=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
 # real display is added once the server has chosen it.
 touch "$XAUTHORITY"
 xauth -q -f "$XAUTHORITY" add :0 . "$biscotto"
-timeout -k 3 "$((LIMITE + 10))" Xvfb -displayfd 3 -nolisten tcp -auth "$XAUTHORITY" -screen 0 1280x1024x24 \
+# -noreset: without it the server resets when its last client leaves, and a program that
+# connects during the reset fails with "could not connect to display".
+timeout -k 3 "$((LIMITE + 10))" Xvfb -displayfd 3 -noreset -nolisten tcp -auth "$XAUTHORITY" \
+    -screen 0 1280x1024x24 \
     3>"$tmp/schermo" >"$tmp/xvfb.log" 2>&1 &
 pid_x=$!
 numero=""
@@ -260,10 +263,12 @@ fuoco "$messaggio"
 tasti Return
 attendi_chiusura '^VXMIRA$'
 scelto 0010000003
-# The selection window comes back; Esc leaves it and ends the run.
+# The selection window comes back, the company list focused; Esc does nothing there: two
+# Shift+Tabs (the order tab strip, then round to the last button) reach "Uscita", which ends
+# the run.
 finestra=$(attendi_finestra '^Chiave dipendente') || exit 1
 fuoco "$finestra"
-tasti Escape
+tasti Escape shift+Tab shift+Tab Return
 attendi_fine 0
 cmp -s "$tmp/dipendenti.prima" "$dipendenti" || fallisci "il file dei dipendenti e' cambiato"
 cmp -s "$tmp/indice.prima" "$indice" || fallisci "l'indice dei dipendenti e' cambiato"

@@ -77,9 +77,16 @@ Risposta ServiziQt::messaggio(const platform::Messaggio& m) {
     box.setIcon(iconaQt(m.icona));
 
     const auto elenco = pulsantiDi(m.pulsanti);
+    // Abort, Retry, Ignore stand in this order, left to right, whatever order the desktop
+    // gives their usual roles; in one role that no desktop reverses they keep the order of
+    // adding. Without a reject role the box has no Esc and no title-bar close: one of the
+    // three must be chosen.
+    const bool inOrdine = m.pulsanti == Pulsanti::InterrompiRiprovaIgnora;
     std::vector<QPushButton*> bottoni;
     for (const auto& p : elenco) {
-        QPushButton* b = box.addButton(p.qt);
+        QPushButton* b =
+            inOrdine ? box.addButton(QString::fromUtf16(p.etichetta), QMessageBox::ActionRole)
+                     : box.addButton(p.qt);
         b->setText(QString::fromUtf16(p.etichetta));
         bottoni.push_back(b);
     }
@@ -97,7 +104,7 @@ Risposta ServiziQt::messaggio(const platform::Messaggio& m) {
     for (std::size_t i = 0; i < bottoni.size(); ++i)
         if (box.clickedButton() == bottoni[i]) return elenco[i].risposta;
     // Closed without a button (Escape on a box Qt let close): the safe answer is the last
-    // button, which is "No" or "Ignora" or the only "OK".
+    // button, which is "No" or the only "OK".
     return elenco.back().risposta;
 }
 

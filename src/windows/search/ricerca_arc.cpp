@@ -77,21 +77,28 @@ RICERCA_ARC::RICERCA_ARC(QWidget* genitore) : Finestra(genitore) {
 
     auto* etichettaTesto = new QLabel(QStringLiteral("TESTO DELLA RICERCA"), this);
     etichettaTesto->setGeometry(px(240), px(120), px(3000), px(300));
-    NOME = new QLineEdit(this);
-    NOME->setGeometry(px(240), px(420), px(6000), px(360));
+    NOME = new QLineEdit(this);  // first in the focus chain, before the options
     NOME->setObjectName(QStringLiteral("NOME"));
 
-    auto* etichettaOpzioni = new QLabel(QStringLiteral("OPZIONI RICERCA"), this);
-    etichettaOpzioni->setGeometry(px(6600), px(120), px(3000), px(300));
     const std::array<const char*, 3> opzioni{"Per Ragione Sociale / Descrizione / Cognome",
                                              "Per Codice", "Tutti"};
+    int larghezzaOpzioni = px(3300);
     for (int i = 0; i < 3; ++i) {
         SSOption1[i] = new QRadioButton(aQString(opzioni[i]), this);
-        SSOption1[i]->setGeometry(px(6600), px(420 + 360 * i), px(3300), px(330));
+        larghezzaOpzioni = std::max(larghezzaOpzioni, SSOption1[i]->sizeHint().width());
+    }
+    // The options keep their column unless their captions need more room: then they move
+    // left, and the search text gives up the width.
+    const int xOpzioni = std::min(px(6600), width() - px(240) - larghezzaOpzioni);
+    for (int i = 0; i < 3; ++i) {
+        SSOption1[i]->setGeometry(xOpzioni, px(420 + 360 * i), larghezzaOpzioni, px(330));
         SSOption1[i]->installEventFilter(new FiltroOpzioni(this, i));
         connect(SSOption1[i], &QRadioButton::clicked, this, [this, i] { SSOption1_Click(i); });
     }
     SSOption1[0]->setChecked(true);
+    auto* etichettaOpzioni = new QLabel(QStringLiteral("OPZIONI RICERCA"), this);
+    etichettaOpzioni->setGeometry(xOpzioni, px(120), px(3000), px(300));
+    NOME->setGeometry(px(240), px(420), std::min(px(6000), xOpzioni - px(480)), px(360));
 
     List1 = new ListaTesti(false, this);
     List1->setGeometry(px(240), px(1560), px(9500), px(3800));
@@ -122,6 +129,12 @@ RICERCA_ARC::RICERCA_ARC(QWidget* genitore) : Finestra(genitore) {
     lblCANALE = new QLabel(QStringLiteral("CANALE"), this);
     lblCANALE->setGeometry(px(6600), px(1560 - 330), px(3000), px(300));
     lblCANALE->hide();
+}
+
+void RICERCA_ARC::keyPressEvent(QKeyEvent* e) {
+    // Esc has no way out to take here: leaving is "Selezioni Precedenti" or the title bar.
+    if (e->key() == Qt::Key_Escape) return;
+    Finestra::keyPressEvent(e);
 }
 
 void RICERCA_ARC::Form_Load() {

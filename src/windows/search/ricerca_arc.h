@@ -9,6 +9,7 @@
 #include "windows/common/finestra.h"
 #include "windows/selection/lista_testi.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -58,6 +59,9 @@ class RICERCA_ARC : public Finestra {
     int16_t lunghezzaCodice = 0, inizioCodice = 0, lunghezzaNome = 0, inizioNome = 0;
     int16_t numeroFile = 0;
     int16_t senzaTesto = 0;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     void leggiParametri();

@@ -2,9 +2,12 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <functional>
+#include <utility>
 
 #include "archive/catalogo.h"
 #include "archive/record.h"
@@ -81,6 +84,40 @@ class InvioPremePulsante : public QObject {
     }
 };
 
+// The mouse on a company list, as a list box reports it: a click on a line is a Click also when
+// that line is already selected (the view reports only a change of line), and a double-click
+// anywhere, below the last line too, is a DblClick (the view reports only those on a line).
+class MouseDitte : public QObject {
+  public:
+    MouseDitte(ListaTesti* lista, std::function<void()> click, std::function<void()> doppio)
+        : QObject(lista), lista_(lista), click_(std::move(click)), doppio_(std::move(doppio)) {
+        lista->viewport()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() != QEvent::MouseButtonPress &&
+            evento->type() != QEvent::MouseButtonDblClick)
+            return QObject::eventFilter(oggetto, evento);
+        const auto* m = static_cast<QMouseEvent*>(evento);
+        if (m->button() != Qt::LeftButton) return QObject::eventFilter(oggetto, evento);
+        const QModelIndex sotto = lista_->indexAt(m->position().toPoint());
+        if (evento->type() == QEvent::MouseButtonDblClick) {
+            if (!sotto.isValid()) {
+                doppio_();
+                return true;
+            }
+        } else if (sotto.isValid() && sotto.row() == lista_->ListIndex()) {
+            click_();  // the line stays selected: the view raises nothing
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+
+  private:
+    ListaTesti* lista_;
+    std::function<void()> click_, doppio_;
+};
+
 QPushButton* pulsante(QWidget* genitore, const char* testo, int x, int y, int l = 1500,
                       int a = 420) {
     auto* b = new QPushButton(aQString(testo), genitore);
@@ -125,6 +162,9 @@ CODVEC::CODVEC(QWidget* genitore) : Finestra(genitore) {
         LISTADITTE[i]->suFuoco = [this, i] { LISTADITTE_GotFocus(i); };
         LISTADITTE[i]->suDoppioClick = [this, i] { LISTADITTE_DblClick(i); };
         LISTADITTE[i]->suTasto = [this, i](int tasto) { LISTADITTE_KeyPress(i, tasto); };
+        new MouseDitte(
+            LISTADITTE[i], [this, i] { LISTADITTE_Click(i); },
+            [this, i] { LISTADITTE_DblClick(i); });
     }
     LISTADITTE[1]->hide();
 
@@ -172,6 +212,12 @@ CODVEC::CODVEC(QWidget* genitore) : Finestra(genitore) {
 }
 
 CODVEC::~CODVEC() = default;
+
+void CODVEC::keyPressEvent(QKeyEvent* e) {
+    // Esc has no way out to take here: leaving is "&Uscita" or the title bar.
+    if (e->key() == Qt::Key_Escape) return;
+    Finestra::keyPressEvent(e);
+}
 
 void CODVEC::Form_Load() {
     archive::eventoProtetto([&] {

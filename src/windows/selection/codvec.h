@@ -10,6 +10,7 @@
 #include "windows/search/ricerca_arc.h"
 #include "windows/selection/lista_testi.h"
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTabBar;
@@ -73,8 +74,9 @@ class CODVEC : public Finestra {
     int16_t indiceDip = 0;    // the worker list that last had the focus or whose tab was chosen
 
   protected:
-    // The title-bar close and Esc leave the window as USCITA does.
+    // The title-bar close leaves the window as USCITA does; Esc does nothing.
     void chiusuraDallUtente() override { USCITA_Click(); }
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     void prendiDitta(int Index);

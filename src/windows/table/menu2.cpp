@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -113,6 +114,10 @@ MENU2::MENU2(QWidget* genitore) : Finestra(genitore) {
     VScroll1->setRange(1, 1);
 
     const int xPulsanti = VScroll1->x() + VScroll1->width() + 4;
+    // A description is up to 36 characters, amounts aligned by blanks: a fixed-pitch font,
+    // and a button wide enough for the longest in the widest letters.
+    const QFont fisso = carattereFisso();
+    int larghezzaDescrizione = daTwip(3000);
     for (int i = 0; i < RIGHE_CON_PULSANTI; ++i) {
         const int y = GRIGLIA_Y + 2 + ALTEZZA_RIGA * (i + 1);
         SS[i] = new QPushButton(aQString("?"), this);
@@ -120,8 +125,14 @@ MENU2::MENU2(QWidget* genitore) : Finestra(genitore) {
         SSCommand2[i] = new QPushButton(aQString("..."), this);
         SSCommand2[i]->setGeometry(xPulsanti + 24, y, 26, ALTEZZA_RIGA);
         H6[i] = new QPushButton(this);
-        H6[i]->setGeometry(xPulsanti + 52, y, daTwip(3000), ALTEZZA_RIGA);
+        H6[i]->setFont(fisso);
         H6[i]->setStyleSheet(QStringLiteral("text-align: left"));
+        if (i == 0) {
+            H6[i]->setText(QString(36, QLatin1Char('W')));
+            larghezzaDescrizione = std::max(larghezzaDescrizione, H6[i]->sizeHint().width());
+            H6[i]->setText(QString());
+        }
+        H6[i]->setGeometry(xPulsanti + 52, y, larghezzaDescrizione, ALTEZZA_RIGA);
         for (QPushButton* p : {SS[i], SSCommand2[i], H6[i]}) {
             p->setFocusPolicy(Qt::NoFocus);
             p->hide();
@@ -130,6 +141,9 @@ MENU2::MENU2(QWidget* genitore) : Finestra(genitore) {
         connect(SSCommand2[i], &QPushButton::clicked, this, [this, i] { SSCommand2_Click(i); });
         connect(H6[i], &QPushButton::clicked, this, [this, i] { H6_Click(i); });
     }
+
+    // The window grows to hold the description buttons.
+    resize(std::max(width(), xPulsanti + 52 + larghezzaDescrizione + GRIGLIA_X), height());
 
     cx = new QLineEdit(this);
     cx->setFrame(false);

@@ -60,6 +60,14 @@ SetCaratteri setDellaRiga(const std::string& definizione) {
     return set;
 }
 
+// The last position a digit may take in a value with decimals: the point's position plus the
+// decimals. Blanks do not count: Backspace leaves one where a decimal stood, and the digit
+// typed next belongs there.
+long ultimaCifra(const std::string& valore, long decimali, long lunghezza) {
+    const long punto = runtime::INSTR(valore, ".");
+    return punto > 0 ? punto + decimali : lunghezza + 1;
+}
+
 bool nelSet(const std::string& set, int tasto) {
     return tasto >= 0 && tasto <= 255 && set.find(static_cast<char>(tasto)) != std::string::npos;
 }
@@ -327,11 +335,12 @@ double MENU2::TASTO2(double riga0, int tasto, int modo) {
             platform::servizi().beep();
             valore = prima;
             esito2 = 1;
-        } else if (posto + 1 > static_cast<long>(testo.size())) {
+        } else if (posto + 1 > ultimaCifra(valore, decimali, lunghezza) ||
+                   posto + 1 > static_cast<long>(valore.size())) {
             valore = prima;  // past the last decimal
             esito2 = 1;
         } else {
-            valore = testo;
+            // Overtyped in place: a digit blanked by Backspace stands among the padding blanks.
             runtime::MIDASSIGN(valore, posto + 1, 1, std::string(1, carattere));
             if (MID(valore, posto + 2, 1) == ".") ++posto;
         }

@@ -1,0 +1,114 @@
+// Every window as the operator sees it: each visible control lies inside the window's client
+// area and each caption fits the room its style leaves it, in the control's own font.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <functional>
+
+#include "archive/slot_file.h"
+#include "support/cartella_temporanea.h"
+#include "support/prova_base.h"
+#include "tools/demo.h"
+#include "windows/choice/scelta.h"
+#include "windows/pages/fines.h"
+#include "windows/selection/codvec.h"
+#include "windows/table/menu2.h"
+
+namespace {
+
+using namespace windows;
+
+// A caption as drawn: "&&" is an ampersand, a single "&" marks the access key.
+int larghezza(const QWidget* w, QString t) {
+    t.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return QFontMetrics(w->font()).horizontalAdvance(t);
+}
+
+std::vector<std::string> difetti(QWidget& finestra) {
+    std::vector<std::string> d;
+    for (QWidget* w : finestra.findChildren<QWidget*>()) {
+        // The parts of a composite control are the control's business.
+        if (!w->isVisibleTo(&finestra) ||
+            (w->parentWidget() != &finestra && !qobject_cast<QGroupBox*>(w->parentWidget())))
+            continue;
+        QString testo;
+        int spazio = 0;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            QStyleOptionButton o;
+            o.initFrom(b);
+            o.text = testo = b->text();
+            spazio =
+                w->style()
+                    ->subElementRect(qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                                    : QStyle::SE_PushButtonContents,
+                                     &o, w)
+                    .width();
+        } else if (auto* l = qobject_cast<QLabel*>(w)) {
+            testo = l->text();
+            spazio = l->contentsRect().width();
+        } else if (auto* t = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                if (t->tabRect(i).right() >= t->width() ||
+                    larghezza(t, t->tabText(i)) > t->tabRect(i).width())
+                    d.push_back("tab cut: " + t->tabText(i).toStdString());
+        }
+        const std::string nome = w->metaObject()->className() + (" " + testo.toStdString());
+        if (!finestra.rect().contains(QRect(w->mapTo(&finestra, QPoint()), w->size())))
+            d.push_back("outside: " + nome);
+        if (larghezza(w, testo) > spazio) d.push_back("caption cut: " + nome);
+    }
+    return d;
+}
+
+class Disposizione : public supporto::ProvaBase {
+  protected:
+    supporto::CartellaTemporanea cartella;
+};
+
+TEST_F(Disposizione, EveryControlInsideItsWindowAndEveryCaptionWhole) {
+    tools::preparaArchivio(cartella.percorso());
+    archive::FAIOPEN(1);  // the selection window lists the companies as it opens
+    const std::vector<std::pair<const char*, std::function<QWidget*()>>> casi = {
+        {"CODVEC",
+         [] {
+             auto* f = new CODVEC;
+             f->Form_Load();
+             return f;
+         }},
+        {"RICERCA_ARC",
+         [] {
+             auto* f = new RICERCA_ARC;
+             f->CONFERMA->show();
+             return f;
+         }},
+        {"Fines", [] { return new Fines; }},
+        {"MENU2 with 16 button rows",
+         [] {
+             auto* f = new MENU2;
+             for (int r = 1; r <= MENU2::RIGHE_CON_PULSANTI; ++r) {
+                 f->DESCR[r] = std::string(36, 'W');  // the longest description, widest letters
+                 f->CARICA6(r);
+                 f->SS[r - 1]->show();
+                 f->SSCommand2[r - 1]->show();
+             }
+             for (auto* p :
+                  {f->Tasto_calcolo, f->Tasto_qualifica, f->Tasto_settore, f->Tasto_ditta})
+                 p->show();
+             return f;
+         }},
+        {"Scelta", [] { return new Scelta; }},
+    };
+    for (const auto& [nome, crea] : casi) {
+        SCOPED_TRACE(nome);
+        std::unique_ptr<QWidget> f(crea());
+        f->show();  // lays out the windows built on a layout
+        EXPECT_EQ(difetti(*f), std::vector<std::string>{});
+    }
+}
+
+}  // namespace
