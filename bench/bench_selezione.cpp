@@ -340,7 +340,8 @@ std::vector<Foglio> foglie(const std::string& file) {
     auto voci = [&](const std::string& b) {
         std::vector<long> figli;
         for (long m = 0; m < 128 && b[static_cast<size_t>(m * voce)] != '\xFC'; ++m)
-            figli.push_back(std::atol(b.substr(static_cast<size_t>(m * voce + voce - 6), 6).c_str()));
+            figli.push_back(
+                std::atol(b.substr(static_cast<size_t>(m * voce + voce - 6), 6).c_str()));
         return figli;
     };
     std::vector<Foglio> esito;
@@ -458,9 +459,9 @@ void BM_Rapporti(benchmark::State& stato) {
                 apriArchivio(cartella + "/ricerca");
                 fr = std::min(fr, tempo([&] { ricercaTutti(w.ricerca.carica()); }));
                 pr = std::min(pr, tempo([&] {
-                    leggiGrezzo(cartella + "/ricerca/DIPEND.DAT", lunghezzaDipendente,
-                                RECORD_RICERCA, stato);
-                }));
+                                  leggiGrezzo(cartella + "/ricerca/DIPEND.DAT", lunghezzaDipendente,
+                                              RECORD_RICERCA, stato);
+                              }));
             }
         }
         stato.counters["CARDIP_consecutivi_ms"] = cc * 1e3;

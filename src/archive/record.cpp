@@ -76,8 +76,8 @@ double LetturaInBlocco::leggi(double record, double ultimo) {
         const double voluti = std::nearbyint(ultimo) - static_cast<double>(r) + 1;
         const long long massimo = std::max(1LL, MASSIMO_BLOCCO / L);
         const long long n = voluti >= static_cast<double>(massimo) ? massimo
-                            : voluti > 1                          ? static_cast<long long>(voluti)
-                                                                  : 1;
+                            : voluti > 1                           ? static_cast<long long>(voluti)
+                                                                   : 1;
         blocco.resize(static_cast<size_t>(n * L));
         primo = r;
         interi = static_cast<long long>(platform::leggiFinoA(canale, p, blocco)) / L;

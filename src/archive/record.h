@@ -20,8 +20,8 @@ class LetturaInBlocco {
 
   private:
     double numero;
-    std::string blocco;  // the run fetched last
-    long long primo = 0;  // record number of its first record
+    std::string blocco;    // the run fetched last
+    long long primo = 0;   // record number of its first record
     long long interi = 0;  // whole records it holds
 };
 
