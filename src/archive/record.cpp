@@ -74,7 +74,7 @@ double LetturaInBlocco::leggi(double record, double ultimo) {
     if (r < primo || r >= primo + interi) {
         // A run never spans more than about 1 MB, and always holds the record asked for.
         const double voluti = std::nearbyint(ultimo) - static_cast<double>(r) + 1;
-        const long long massimo = std::max(1LL, MASSIMO_BLOCCO / L);
+        const long long massimo = (MASSIMO_BLOCCO + L - 1) / L;  // at least 1 MB a read
         const long long n = voluti >= static_cast<double>(massimo) ? massimo
                             : voluti > 1                           ? static_cast<long long>(voluti)
                                                                    : 1;

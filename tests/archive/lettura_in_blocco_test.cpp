@@ -18,7 +18,7 @@ namespace {
 
 class LetturaInBlocco : public supporto::ProvaBase {
   protected:
-    // 300.5 records of 7 bytes; 80.5 records of 30000 bytes, 34 to a run of 1 MB.
+    // 300.5 records of 7 bytes; 80.5 records of 30000 bytes, 35 to a run of 1 MB.
     supporto::ArchivioProva a{{{1, "PICCOLI.DAT", 7}, {2, "GRANDI.DAT", 30000}}};
     const long record[3] = {0, 300, 80};
 

@@ -12,6 +12,7 @@
 #include "archive/slot_file.h"
 #include "archive/traccia.h"
 #include "dictionary/buffers.h"
+#include "dictionary/campo_letto.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/lettura.h"
 #include "isam/isam.h"
@@ -90,11 +91,20 @@ QPushButton* pulsante(QWidget* genitore, const char* testo, int x, int y, int l 
     return b;
 }
 
+// The fields the lists show, each descriptor taken apart once.
+const dictionary::CampoLetto& campo(int quale) {
+    static const dictionary::CampoLetto campi[] = {
+        dictionary::CampoLetto(dictionary::P001), dictionary::CampoLetto(dictionary::P002),
+        dictionary::CampoLetto(dictionary::P003), dictionary::CampoLetto(dictionary::T001),
+        dictionary::CampoLetto(dictionary::T002), dictionary::CampoLetto(dictionary::T261)};
+    return campi[quale];
+}
+enum { C_P001, C_P002, C_P003, C_T001, C_T002, C_T261 };
+
 // The worker name of a list line: surname, blank, initial, full stop; exactly 36 characters.
 std::string nomeDipendente(std::string_view record) {
-    std::string nome = TRIM(dictionary::RepoR(dictionary::P002, 0, record)) + ' ' +
-                       LEFT(TRIM(dictionary::RepoR(dictionary::P003, 0, record)), 1) + '.' +
-                       runtime::SPACE(36);
+    std::string nome = TRIM(campo(C_P002).RepoR(record)) + ' ' +
+                       LEFT(TRIM(campo(C_P003).RepoR(record)), 1) + '.' + runtime::SPACE(36);
     return LEFT(nome, 36);
 }
 
@@ -209,9 +219,9 @@ void CODVEC::CARDIT() {
         for (int16_t r = 1; r <= MAX_DITTE; ++r) {
             if (lettura.leggi(r, MAX_DITTE) == 1) break;
             letto = true;
-            if (dictionary::RepoRN(dictionary::T261, 0, area) == 99) continue;  // deleted
-            std::string nome = dictionary::RepoR(dictionary::T002, 0, area);
-            const std::string codice = dictionary::RepoR(dictionary::T001, 0, area);
+            if (campo(C_T261).RepoRN(area) == 99) continue;  // deleted
+            std::string nome = campo(C_T002).RepoR(area);
+            const std::string codice = campo(C_T001).RepoR(area);
             std::string perCodice;
             perCodice.reserve(codice.size() + 1 + nome.size());
             perCodice.append(codice).append(1, ' ').append(nome);
@@ -262,7 +272,7 @@ void CODVEC::CARDIP(int16_t& tab) {
                     }
                     letto = true;
                     const std::string nome = nomeDipendente(area);
-                    const std::string codice = dictionary::RepoR(dictionary::P001, 0, area);
+                    const std::string codice = campo(C_P001).RepoR(area);
                     LISTDIP[0]->AddItem(codice + ' ' + nome);
                     std::string rigaNome = nome + codice;
                     const size_t t = tabLettera(rigaNome);
