@@ -1,5 +1,6 @@
 #include "archive/record.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "archive/slot_file.h"
@@ -23,6 +24,8 @@ std::string_view nomeTraccia(const char* routine, double numero, double record) 
     nome += ')';
     return nome;
 }
+
+constexpr long long MASSIMO_BLOCCO = 1 << 20;
 
 // The 0-based byte offset of a record; record numbers start at 1.
 long long posizione(double record, double lunghezza) {
@@ -54,6 +57,34 @@ double LEGGIREC(double numero, double record) {
     riserva.resize(AREAREC[i].size());
     if (!platform::leggiBlocco(canale, p, riserva)) return 1;
     AREAREC[i].swap(riserva);
+    return 0;
+}
+
+double LetturaInBlocco::leggi(double record, double ultimo) {
+    TRACCIA(nomeTraccia("LEGGIREC", numero, record));
+    const int i = indiceSlot(numero);
+    std::string& area = AREAREC[i];
+    if (static_cast<double>(area.size()) != LUNREC[i])
+        throw runtime::ErroreRuntime{runtime::ERR_LUNGHEZZA_RECORD};
+    const int canale = canaleDi(i);
+    const auto L = static_cast<long long>(area.size());
+    const long long p = posizione(record, static_cast<double>(L));
+    if (L == 0) return 0;  // nothing to read: the record is whole, as LEGGIREC finds it
+    const long long r = p / L + 1;
+    if (r < primo || r >= primo + interi) {
+        // A run never spans more than about 1 MB, and always holds the record asked for.
+        const double voluti = std::nearbyint(ultimo) - static_cast<double>(r) + 1;
+        const long long massimo = (MASSIMO_BLOCCO + L - 1) / L;  // at least 1 MB a read
+        const long long n = voluti >= static_cast<double>(massimo) ? massimo
+                            : voluti > 1                           ? static_cast<long long>(voluti)
+                                                                   : 1;
+        blocco.resize(static_cast<size_t>(n * L));
+        primo = r;
+        interi = static_cast<long long>(platform::leggiFinoA(canale, p, blocco)) / L;
+        // A record the file does not hold whole leaves the record area as it was.
+        if (interi == 0) return 1;
+    }
+    area.assign(blocco, static_cast<size_t>((r - primo) * L), static_cast<size_t>(L));
     return 0;
 }
 

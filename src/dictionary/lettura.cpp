@@ -2,6 +2,7 @@
 
 #include "archive/traccia.h"
 #include "dictionary/buffers.h"
+#include "dictionary/campo_letto.h"
 #include "dictionary/formato_numeri.h"
 #include "dictionary/parti_descrittore.h"
 #include "dictionary/spostamento.h"
@@ -59,6 +60,35 @@ std::string RepoR(std::string_view descrittore, int16_t occorrenza, std::string_
         archive::TRACCIA("RepoR");
         throw;
     }
+}
+
+CampoLetto::CampoLetto(std::string_view descrittore) : descrittore_(descrittore) {
+    try {
+        inizio_ = runtime::somma16(parti::posizione(descrittore), SPOSTAMENTO(descrittore, 0));
+        lunghezza_ = parti::lunghezza(descrittore);
+        decimali_ = parti::decimali(descrittore);
+        numero_ = parti::codiceTipo(descrittore) == "N" || decimali_ != 0;
+    } catch (const runtime::ErroreRuntime&) {
+        archive::TRACCIA("RepoR");
+        throw;
+    }
+}
+
+std::string CampoLetto::RepoR(std::string_view record) const {
+    // An empty record means the buffer the descriptor names: RepoR itself knows it.
+    if (record.empty()) return dictionary::RepoR(descrittore_, 0, record);
+    try {
+        const std::string_view grezzo = runtime::MIDVISTA(record, inizio_, lunghezza_);
+        if (numero_) return numeroLeggibile(grezzo, lunghezza_, decimali_);
+        return std::string(grezzo);
+    } catch (const runtime::ErroreRuntime&) {
+        archive::TRACCIA("RepoR");
+        throw;
+    }
+}
+
+double CampoLetto::RepoRN(std::string_view record) const {
+    return runtime::VAL(RepoR(record));
 }
 
 double RepoRN(std::string_view descrittore, int16_t occorrenza, std::string_view record) {

@@ -25,13 +25,6 @@ double rifiuta(const std::string& testo) {
     return -1;
 }
 
-// A leaf entry's data record number: anything outside 1..999999 is damage.
-double numeroDati(const Percorso& p, long m) {
-    const long n = numeroVoce(p.T[3], p.f, m);
-    if (n < 1) indiceDanneggiato();
-    return static_cast<double>(n);
-}
-
 double successiva(Percorso& p, const std::string& chiave) {
     trova(p, chiave);
     if (p.vuoto) {
@@ -81,12 +74,8 @@ double inizializza(Percorso& p) {
 
 }  // namespace
 
-double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, double record) {
-    Percorso& p = percorsoDiLavoro(numeroFile, slotDi(numeroFile));
-    struct AllaFine {
-        Percorso& p;
-        ~AllaFine() { lasciaArea(p); }
-    } allaFine{p};
+bool controllaChiamata(Percorso& p, double numeroFile, const std::string& chiave,
+                       int16_t operazione) {
     const auto slot = static_cast<size_t>(p.slot);
     const bool inizializzazione = operazione == ISAM_INIZIALIZZA;
 
@@ -98,17 +87,39 @@ double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, do
         archive::ripristinaValoriOpen(valori);
         archive::DISCOOPEN = disco;
     }
-    if (!inizializzazione && !fileConDati(p))
-        return rifiuta("ERRORE ISAM - FILE VUOTO " + runtime::testoNumero(numeroFile));
+    if (!inizializzazione && !fileConDati(p)) {
+        rifiuta("ERRORE ISAM - FILE VUOTO " + runtime::testoNumero(numeroFile));
+        return false;
+    }
     const auto L = static_cast<long>(chiave.size());
-    if (!inizializzazione && L == 0) return rifiuta("ERRORE ISAM - LUNK=0");
-    if (!inizializzazione && (L + 7) * VOCI_BLOCCO != archive::LUNREC[slot])
-        return rifiuta("ERRORE ISAM - LUNK NO OK");
-    if (runtime::TRIM(chiave).empty() && operazione != ISAM_SUCCESSIVA && !inizializzazione)
-        return rifiuta("ERRORE ISAM - K=BLANK");
-
+    if (!inizializzazione && L == 0) {
+        rifiuta("ERRORE ISAM - LUNK=0");
+        return false;
+    }
+    if (!inizializzazione && (L + 7) * VOCI_BLOCCO != archive::LUNREC[slot]) {
+        rifiuta("ERRORE ISAM - LUNK NO OK");
+        return false;
+    }
+    if (runtime::TRIM(chiave).empty() && operazione != ISAM_SUCCESSIVA && !inizializzazione) {
+        rifiuta("ERRORE ISAM - K=BLANK");
+        return false;
+    }
     p.f.L = static_cast<long>(archive::LUNREC[slot]) / VOCI_BLOCCO - 7;
     if (p.f.L > 0 && static_cast<long>(p.alta.size()) != p.f.L) p.alta = chiaveAlta(p.f.L);
+    return true;
+}
+
+Percorso& percorsoDelFile(double numeroFile) {
+    return percorsoDiLavoro(numeroFile, slotDi(numeroFile));
+}
+
+double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, double record) {
+    Percorso& p = percorsoDelFile(numeroFile);
+    struct AllaFine {
+        Percorso& p;
+        ~AllaFine() { lasciaArea(p); }
+    } allaFine{p};
+    if (!controllaChiamata(p, numeroFile, chiave, operazione)) return -1;
 
     switch (operazione) {
         case ISAM_TROVA:

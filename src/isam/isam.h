@@ -3,7 +3,9 @@
 // check of an index.
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace isam {
@@ -28,6 +30,21 @@ inline std::string CHIAVEISAM_S;
 // number, -1 or 999999 (next at the end). Wrong arguments show a message and give -1;
 // a damaged index or a root with no room is a run-time error, before anything is written.
 double ISAM(double numeroFile, const std::string& chiave, int16_t operazione, double record);
+
+// One key of an index and the data record number it carries.
+struct VoceIndice {
+    std::string chiave;
+    double record = 0;
+};
+
+// The keys after `chiave` while they start with `prefisso`: exactly those, in that order, that
+// next calls passing back each key would give, but read a leaf at a time. Each leaf is read
+// under the archive semaphore as one short critical sequence (so the keys are as fresh as one
+// leaf), and handed to `consegna` once the semaphore is released; false from it stops the walk.
+// CHIAVEISAM_S ends as the last of those next calls leaves it: the first key without the prefix,
+// or the high key. Returns 0, or -1 when the call's checks refused it (with their message).
+double scorriIntervallo(double numeroFile, const std::string& chiave, std::string_view prefisso,
+                        const std::function<bool(const std::vector<VoceIndice>&)>& consegna);
 
 // Checks the structure of the index file `numeroFile` (resolved through the catalogue;
 // opened and closed again here when its slot is not open, with the one-shot path values

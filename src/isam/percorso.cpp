@@ -113,13 +113,19 @@ long figlio(const Percorso& p, int livello, long m) {
     return n;
 }
 
+double numeroDati(const Percorso& p, long m) {
+    const long n = numeroVoce(p.T[3], p.f, m);
+    if (n < 1) indiceDanneggiato();
+    return static_cast<double>(n);
+}
+
 long blocchiNelFile(const Percorso& p) {
     const long long lunghezza =
         platform::lunghezzaCanale(archive::CANALE[static_cast<size_t>(p.slot)]);
     return static_cast<long>(lunghezza / p.f.blocco());
 }
 
-void trova(Percorso& p, std::string_view chiave) {
+void trovaRamo(Percorso& p, std::string_view chiave) {
     p.trovato = false;
     if (p.radiceIntera) {
         prendiRadice(p);  // the root read in place of the length check
@@ -132,6 +138,11 @@ void trova(Percorso& p, std::string_view chiave) {
     p.M[1] = cercaNelBlocco(p.T[1], p.f, chiave, p.usate[1]);
     leggiBlocco(p, 2, figlio(p, 1, p.M[1]));
     p.M[2] = cercaNelBlocco(p.T[2], p.f, chiave, p.usate[2]);
+}
+
+void trova(Percorso& p, std::string_view chiave) {
+    trovaRamo(p, chiave);
+    if (p.vuoto) return;
     leggiBlocco(p, 3, figlio(p, 2, p.M[2]));
     p.M[3] = cercaNelBlocco(p.T[3], p.f, chiave, p.usate[3]);
     p.trovato = p.M[3] <= p.usate[3] && chiaveVoce(p.T[3], p.f, p.M[3]) == chiave;

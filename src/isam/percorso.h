@@ -3,6 +3,7 @@
 // a leaf (block text, chosen entry, used entries and block number at each level).
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -49,11 +50,22 @@ void scriviBlocco(Percorso& p, long numero, const std::string& blocco);
 void lasciaArea(Percorso& p) noexcept;
 // The child block named by entry m of the block at `livello` (1 or 2).
 long figlio(const Percorso& p, int livello, long m);
+// A leaf entry's data record number: anything outside 1..999999 is damage.
+double numeroDati(const Percorso& p, long m);
 // Number of whole blocks in the file.
 long blocchiNelFile(const Percorso& p);
 
 // Descends from the root to the leaf for `chiave`: three block reads.
 void trova(Percorso& p, std::string_view chiave);
+// The same descent down to the level-2 block (M[2] chosen, the leaf not read).
+void trovaRamo(Percorso& p, std::string_view chiave);
+
+// The path of a call on index `numeroFile` (its slot checked).
+Percorso& percorsoDelFile(double numeroFile);
+// The checks every ISAM call makes before its operation, with their messages; false when
+// one of them refused the call (its result is then -1). Sets the key length and high key.
+bool controllaChiamata(Percorso& p, double numeroFile, const std::string& chiave,
+                       int16_t operazione);
 
 double inserisci(Percorso& p, const std::string& chiave, double record);
 double cancella(Percorso& p, const std::string& chiave);

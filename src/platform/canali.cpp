@@ -148,6 +148,10 @@ void chiudiTuttiICanali() {
 }
 
 bool leggiBlocco(int canale, long long posizione, std::string& dati) {
+    return leggiFinoA(canale, posizione, dati) == dati.size();
+}
+
+size_t leggiFinoA(int canale, long long posizione, std::string& dati) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
     size_t letti = 0;
@@ -161,10 +165,10 @@ bool leggiBlocco(int canale, long long posizione, std::string& dati) {
             if (errno == EINTR) continue;
             runtime::erroreDaSistema(errno);
         }
-        if (n == 0) return false;
+        if (n == 0) break;
         letti += static_cast<size_t>(n);
     }
-    return true;
+    return letti;
 }
 
 void scriviBlocco(int canale, long long posizione, std::string_view dati) {

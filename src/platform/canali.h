@@ -3,6 +3,7 @@
 // open files. Paths are program paths (see percorsi.h). Every operating-system failure is the
 // run-time error of its errno; a channel outside 1..255 or not open is error 52.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,8 @@ void chiudiTuttiICanali();
 // Reads dati.size() bytes at the 0-based offset. false when the file ends before the whole
 // block: then the bytes that exist are at the start of `dati` and the rest is unchanged.
 bool leggiBlocco(int canale, long long posizione, std::string& dati);
+// As leggiBlocco, telling how many bytes the file had there (dati.size() but at its end).
+size_t leggiFinoA(int canale, long long posizione, std::string& dati);
 void scriviBlocco(int canale, long long posizione, std::string_view dati);
 long long lunghezzaCanale(int canale);
 

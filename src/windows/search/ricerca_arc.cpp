@@ -237,6 +237,9 @@ void RICERCA_ARC::FAIRICERCA() {
                        ? std::string_view()
                        : r.substr(static_cast<size_t>(inizio - 1), static_cast<size_t>(lunghezza));
         };
+        // The scan reads every record to the end of the file, one run at a time.
+        archive::LetturaInBlocco lettura(numeroFile);
+        constexpr double FINO_ALLA_FINE = 1e15;
         double n = 0;
         int p = 0;
         for (;;) {
@@ -244,7 +247,7 @@ void RICERCA_ARC::FAIRICERCA() {
             // The bar cycles to show that the scan is alive; it does not measure the file.
             p = (p + 1) % massimo;
             prbProgresso->setValue(p);
-            if (archive::LEGGIREC(numeroFile, n) == 1) break;
+            if (lettura.leggi(n, FINO_ALLA_FINE) == 1) break;
             bool preso = false;
             switch (opzione) {
                 case 0:

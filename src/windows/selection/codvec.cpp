@@ -15,6 +15,7 @@
 #include "archive/slot_file.h"
 #include "archive/traccia.h"
 #include "dictionary/buffers.h"
+#include "dictionary/campo_letto.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/lettura.h"
 #include "isam/isam.h"
@@ -127,11 +128,20 @@ QPushButton* pulsante(QWidget* genitore, const char* testo, int x, int y, int l 
     return b;
 }
 
+// The fields the lists show, each descriptor taken apart once.
+const dictionary::CampoLetto& campo(int quale) {
+    static const dictionary::CampoLetto campi[] = {
+        dictionary::CampoLetto(dictionary::P001), dictionary::CampoLetto(dictionary::P002),
+        dictionary::CampoLetto(dictionary::P003), dictionary::CampoLetto(dictionary::T001),
+        dictionary::CampoLetto(dictionary::T002), dictionary::CampoLetto(dictionary::T261)};
+    return campi[quale];
+}
+enum { C_P001, C_P002, C_P003, C_T001, C_T002, C_T261 };
+
 // The worker name of a list line: surname, blank, initial, full stop; exactly 36 characters.
-std::string nomeDipendente() {
-    std::string nome = TRIM(dictionary::RepoR(dictionary::P002)) + ' ' +
-                       LEFT(TRIM(dictionary::RepoR(dictionary::P003)), 1) + '.' +
-                       runtime::SPACE(36);
+std::string nomeDipendente(std::string_view record) {
+    std::string nome = TRIM(campo(C_P002).RepoR(record)) + ' ' +
+                       LEFT(TRIM(campo(C_P003).RepoR(record)), 1) + '.' + runtime::SPACE(36);
     return LEFT(nome, 36);
 }
 
@@ -250,13 +260,14 @@ void CODVEC::CARDIT() {
         // The fields are read from the record area itself; the company buffer gets the last
         // record read, as if each had been copied into it in turn.
         const std::string& area = archive::AREAREC[FILE_DITTE];
+        archive::LetturaInBlocco lettura(FILE_DITTE);
         bool letto = false;
         for (int16_t r = 1; r <= MAX_DITTE; ++r) {
-            if (archive::LEGGIREC(FILE_DITTE, r) == 1) break;
+            if (lettura.leggi(r, MAX_DITTE) == 1) break;
             letto = true;
-            if (dictionary::RepoRN(dictionary::T261, 0, area) == 99) continue;  // deleted
-            std::string nome = dictionary::RepoR(dictionary::T002, 0, area);
-            const std::string codice = dictionary::RepoR(dictionary::T001, 0, area);
+            if (campo(C_T261).RepoRN(area) == 99) continue;  // deleted
+            std::string nome = campo(C_T002).RepoR(area);
+            const std::string codice = campo(C_T001).RepoR(area);
             std::string perCodice;
             perCodice.reserve(codice.size() + 1 + nome.size());
             perCodice.append(codice).append(1, ' ').append(nome);
@@ -284,21 +295,41 @@ void CODVEC::CARDIP(int16_t& tab) {
         l->iniziaCarico();
     }
     try {
-        std::string chiave = runtime::RIGHT("000" + runtime::testoNumero(ditta), 3) + "0000000";
-        for (;;) {
-            const double record = isam::ISAM(INDICE_DIPENDENTI, chiave, isam::ISAM_SUCCESSIVA, 0);
-            if (record == isam::ISAM_FINE) break;
-            if (LEFT(isam::CHIAVEISAM_S, 3) != LEFT(chiave, 3))
-                break;  // the next company's workers
-            if (archive::LEGGIREC(FILE_DIPENDENTI, record) == 1) break;
-            dictionary::DIPX_S = archive::AREAREC[2];
-            const std::string nome = nomeDipendente();
-            const std::string codice = dictionary::RepoR(dictionary::P001);
-            LISTDIP[0]->AddItem(codice + ' ' + nome);
-            const std::string rigaNome = nome + codice;
-            LISTDIP[tabLettera(rigaNome)]->AddItem(rigaNome);
-            chiave = isam::CHIAVEISAM_S;
-        }
+        const std::string chiave =
+            runtime::RIGHT("000" + runtime::testoNumero(ditta), 3) + "0000000";
+        // The fields are read from the record area itself; the worker buffer gets the last
+        // record read, as if each had been copied into it in turn.
+        const std::string& area = archive::AREAREC[FILE_DIPENDENTI];
+        archive::LetturaInBlocco lettura(FILE_DIPENDENTI);
+        bool letto = false;
+        const double esito = isam::scorriIntervallo(
+            INDICE_DIPENDENTI, chiave, LEFT(chiave, 3),
+            [&](const std::vector<isam::VoceIndice>& foglio) {
+                size_t fine = 0;  // the run of consecutive records under way ends before it
+                for (size_t k = 0; k < foglio.size(); ++k) {
+                    if (k >= fine)
+                        for (fine = k + 1; fine < foglio.size() &&
+                                           foglio[fine].record == foglio[fine - 1].record + 1;)
+                            ++fine;
+                    const double ultimo = foglio[fine - 1].record;
+                    if (lettura.leggi(foglio[k].record, ultimo) == 1) {
+                        isam::CHIAVEISAM_S = foglio[k].chiave;  // where next would have stopped
+                        return false;
+                    }
+                    letto = true;
+                    const std::string nome = nomeDipendente(area);
+                    const std::string codice = campo(C_P001).RepoR(area);
+                    LISTDIP[0]->AddItem(codice + ' ' + nome);
+                    std::string rigaNome = nome + codice;
+                    const size_t t = tabLettera(rigaNome);
+                    LISTDIP[t]->AddItem(std::move(rigaNome));
+                }
+                return true;
+            });
+        if (letto) dictionary::DIPX_S = area;
+        // A refused call hands back -1, which the stored record number then is.
+        if (esito == -1 && LEFT(isam::CHIAVEISAM_S, 3) == LEFT(chiave, 3))
+            archive::LEGGIREC(FILE_DIPENDENTI, -1);
     } catch (...) {
         for (ListaTesti* l : LISTDIP)
             l->fineCarico();
