@@ -108,6 +108,28 @@ int main(int argc, char** argv) {
         };
     });
 
+    std::optional<std::string> voce, chiaveDipendente;
+    auto* giornale = app.add_subcommand(
+        "giornale", "elenca il giornale delle riassunzioni (VXMIRA.JNL), o la voce N per intero");
+    giornale->add_option("N", voce, "numero della voce (la sua riga nel giornale)");
+    giornale->add_option("--chiave", chiaveDipendente, "solo le voci del dipendente K");
+    giornale->callback([&] {
+        azione = [&](tools::Flussi& f) {
+            tools::impostaArchivio(archivio);
+            return tools::comandoGiornale(f, voce, chiaveDipendente);
+        };
+    });
+
+    auto* annulla = app.add_subcommand(
+        "annulla", "rimette il record com'era prima della voce N, se da allora non e' cambiato");
+    annulla->add_option("N", a1, "numero della voce")->required();
+    annulla->callback([&] {
+        azione = [&](tools::Flussi& f) {
+            tools::impostaArchivio(archivio);
+            return tools::comandoAnnulla(f, a1);
+        };
+    });
+
     auto aggiungiCodice = [&](const char* nome, const char* descrizione,
                               std::vector<std::string> operazioni) {
         auto* c = app.add_subcommand(nome, descrizione);
