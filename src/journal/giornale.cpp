@@ -146,9 +146,9 @@ Giornale leggiGiornale(long conImmagini) {
             c.comeDopo = disco && *disco == r.voce->dopo;
             c.comePrima = disco && *disco == r.voce->prima;
             r.campi = confronta(r.voce->prima, r.voce->dopo).campi.size();
-            if (numero != conImmagini) {
-                r.voce->prima.clear();
-                r.voce->dopo.clear();
+            if (numero != conImmagini) {  // a long journal must not stay in memory
+                std::string().swap(r.voce->prima);
+                std::string().swap(r.voce->dopo);
             }
         }
         g.righe.push_back(std::move(r));
