@@ -16,7 +16,7 @@ namespace platform {
 
 namespace {
 
-enum class Modo { Chiuso, Binario, Ingresso, Uscita };
+enum class Modo { Chiuso, Binario, Aggiunta, Ingresso, Uscita };
 
 struct Canale {
     int fd = -1;
@@ -116,6 +116,24 @@ void apriBinarioEsclusivo(int canale, const std::string& percorso) {
     }
 }
 
+void apriAggiunta(int canale, const std::string& percorso) {
+    try {
+        apri(canale, percorso, O_RDWR | O_CREAT | O_EXCL | O_APPEND, Modo::Aggiunta);
+    } catch (const runtime::ErroreRuntime& e) {
+        if (e.numero() != runtime::ERR_FILE_ESISTENTE) throw;
+        apri(canale, percorso, O_RDWR | O_APPEND, Modo::Aggiunta);
+        return;
+    }
+    // A new file takes the read and write permissions of its folder, whatever the umask of
+    // whoever created it: every user of a shared archive can append to it, and it is no more
+    // open than the archive. Failing that, it keeps what the umask gave.
+    std::string cartella = percorsoLocale(percorso);
+    cartella.erase(cartella.find_last_of('/') + 1);
+    struct stat st {};
+    if (stat(cartella.empty() ? "." : cartella.c_str(), &st) == 0)
+        fchmod(tabella[canale].fd, st.st_mode & 0666);
+}
+
 void apriIngresso(int canale, const std::string& percorso) {
     apri(canale, percorso, O_RDONLY, Modo::Ingresso);
 }
@@ -153,7 +171,8 @@ bool leggiBlocco(int canale, long long posizione, std::string& dati) {
 
 size_t leggiFinoA(int canale, long long posizione, std::string& dati) {
     Canale& c = aperto(canale);
-    if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    if (c.modo != Modo::Binario && c.modo != Modo::Aggiunta)
+        throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
     size_t letti = 0;
     while (letti < dati.size()) {
         const ssize_t n =
@@ -195,6 +214,23 @@ long long lunghezzaCanale(int canale) {
     struct stat st {};
     if (fstat(c.fd, &st) != 0) runtime::erroreDaSistema(errno);
     return static_cast<long long>(st.st_size);
+}
+
+void scriviInFondo(int canale, std::string_view dati) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Aggiunta) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    std::string_view resto = dati;
+    while (!resto.empty()) {
+        // One call for the whole text; a regular file takes it whole unless the disk fills.
+        const ssize_t n =
+            guasto(Chiamata::Scrittura) ? -1 : write(c.fd, resto.data(), resto.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            runtime::erroreDaSistema(errno);
+        }
+        resto.remove_prefix(static_cast<size_t>(n));
+    }
+    if (guasto(Chiamata::Sincronia) || fsync(c.fd) != 0) runtime::erroreDaSistema(errno);
 }
 
 bool leggiRiga(int canale, std::string& riga) {

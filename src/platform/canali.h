@@ -23,6 +23,9 @@ void apriBinarioLettura(int canale, const std::string& percorso);
 // As apriBinario, then waits (without spinning) until this channel holds the file's
 // exclusive lock. The lock is an open-file-description lock: closing the channel releases it.
 void apriBinarioEsclusivo(int canale, const std::string& percorso);
+// For appending, shared; a missing file is created empty. Blocks can be read (leggiBlocco) but
+// the only write is scriviInFondo.
+void apriAggiunta(int canale, const std::string& percorso);
 // Sequential text input, shared; the file must exist.
 void apriIngresso(int canale, const std::string& percorso);
 // Sequential text output; the file is created or emptied.
@@ -41,6 +44,9 @@ bool leggiBlocco(int canale, long long posizione, std::string& dati);
 size_t leggiFinoA(int canale, long long posizione, std::string& dati);
 void scriviBlocco(int canale, long long posizione, std::string_view dati);
 long long lunghezzaCanale(int canale);
+// Appends `dati` at the end of an append channel in one write (another writer's append never
+// lands inside it), then flushes the file to disk. A failed flush is an error.
+void scriviInFondo(int canale, std::string_view dati);
 
 // Text lines end at CR LF, CR or LF. false at the end of the file (riga is then empty).
 bool leggiRiga(int canale, std::string& riga);

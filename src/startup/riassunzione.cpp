@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "archive/record.h"
+#include "archive/semaforo.h"
 #include "archive/slot_file.h"
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/lettura.h"
 #include "dictionary/scrittura.h"
+#include "journal/giornale.h"
 #include "platform/servizi_ui.h"
 #include "runtime/testo.h"
 
@@ -49,11 +50,20 @@ void scriviNuovoAssunto(double numeroRecord) {
     for (std::string_view campo : dictionary::CAMPI_CONSERVATI)
         dictionary::RepoW(campo, dictionary::RepoR(campo, 0, salvato));
 
-    // Left-justified into the record area, which keeps its fixed length.
-    std::string& area = archive::AREAREC[FILE_DIPENDENTI];
-    const auto lunghezza = static_cast<long>(area.size());
-    area = runtime::LEFT(dip + runtime::SPACE(lunghezza), lunghezza);
-    archive::SCRIVIREC(FILE_DIPENDENTI, numeroRecord);
+    // Left-justified to the record area's fixed length.
+    const auto lunghezza = static_cast<long>(archive::AREAREC[FILE_DIPENDENTI].size());
+    const std::string nuovo = runtime::LEFT(dip + runtime::SPACE(lunghezza), lunghezza);
+
+    // The journal entry reaches the disk before the record is written; if it cannot be
+    // written the worker file is not touched and the error goes to the report.
+    archive::APRISEMA();
+    try {
+        journal::scriviConGiornale(numeroRecord, nuovo);
+    } catch (...) {
+        archive::CHIUDISEMA();
+        throw;
+    }
+    archive::CHIUDISEMA();
 }
 
 }  // namespace startup

@@ -15,7 +15,8 @@ bool dipendenteIdoneo();
 void azzeraCessazione();
 
 // Rebuilds DIPX_S from the fields a new hire keeps (every other position blank) and writes
-// it as record `numeroRecord` of the worker file, in one write.
+// it as record `numeroRecord` of the worker file, in one write, under the archive semaphore
+// and after its entry in the re-hire journal.
 void scriviNuovoAssunto(double numeroRecord);
 
 }  // namespace startup

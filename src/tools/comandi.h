@@ -61,4 +61,12 @@ int comandoIndiceRicostruisci(Flussi& f, const std::string& indice, const std::s
 int comandoCodice(Flussi& f, const std::string& tipo, const std::string& operazione,
                   const std::string& codice);
 
+// The re-hire journal: every entry in one line each (number, time, user, host, key, record,
+// changed fields, state, kind), only those of one worker key, or one entry in full.
+int comandoGiornale(Flussi& f, const std::optional<std::string>& numero,
+                    const std::optional<std::string>& chiave);
+// Puts back the before image of entry N when the record is still its after image; otherwise
+// writes nothing, prints the fields changed since and returns 1.
+int comandoAnnulla(Flussi& f, const std::string& numero);
+
 }  // namespace tools

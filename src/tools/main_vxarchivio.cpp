@@ -111,6 +111,35 @@ int main(int argc, char** argv) {
         };
     });
 
+    std::optional<std::string> voce, chiaveDipendente;
+    auto* giornale = app.add_subcommand(
+        "giornale", "elenca il giornale delle riassunzioni (VXMIRA.JNL), o la voce N per intero");
+    giornale->add_option("N", voce, "numero della voce (la sua riga nel giornale)");
+    giornale->add_option("--chiave", chiaveDipendente, "solo le voci del dipendente K");
+    giornale->footer(
+        "Una voce per riga: numero, ora, utente, host, chiave, record, campi cambiati, stato "
+        "(applicata, non applicata, modificata dopo, annullata), tipo (riassunzione, "
+        "annullamento N). Una riga illeggibile: numero, danneggiata, motivo.");
+    giornale->callback([&] {
+        azione = [&](tools::Flussi& f) {
+            tools::impostaArchivio(archivio);
+            return tools::comandoGiornale(f, voce, chiaveDipendente);
+        };
+    });
+
+    auto* annulla = app.add_subcommand(
+        "annulla", "rimette il record com'era prima della voce N, se da allora non e' cambiato");
+    annulla->add_option("N", a1, "numero della voce")->required();
+    annulla->footer(
+        "Se il record e' cambiato dopo la voce non scrive nulla, elenca i campi cambiati ed "
+        "esce con 1. L'annullamento e' a sua volta una voce del giornale.");
+    annulla->callback([&] {
+        azione = [&](tools::Flussi& f) {
+            tools::impostaArchivio(archivio);
+            return tools::comandoAnnulla(f, a1);
+        };
+    });
+
     auto aggiungiCodice = [&](const char* nome, const char* descrizione,
                               std::vector<std::string> operazioni) {
         auto* c = app.add_subcommand(nome, descrizione);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under a real X server, driven from the keyboard as an operator would:
 #   1. re-hires an eligible worker (company 1, worker 0010000001), answers Yes to the final
-#      question and checks the rewritten record through vxarchivio;
+#      question and checks the rewritten record through vxarchivio; then finds the re-hire in
+#      the journal and undoes it with vxarchivio annulla: the worker file is as before;
 #   2. tries a worker still in service (0010000003), dismisses the refusal, leaves, and checks
 #      that the worker file and its index are byte for byte as before.
 # Both runs must end with exit code 0.
@@ -252,6 +253,16 @@ cmp -s <(tail -c +16129 "$tmp/dipendenti.prima") <(tail -c +16129 "$dipendenti")
     fallisci "sono cambiati altri record oltre al primo"
 verifica "lunghezza del file" "$(stat -c %s "$dipendenti")" "$(stat -c %s "$tmp/dipendenti.prima")"
 echo "ok: 0010000001 riassunto"
+
+# --- the re-hire is in the journal, and vxarchivio puts the old record back ---------------------
+elenco=$("$VXARCHIVIO" giornale) || fallisci "vxarchivio giornale"
+verifica "voce del giornale" "$(cut -f1,5,6,8,9 <<<"$elenco")" \
+    "$(printf '1\t0010000001\t1\tapplicata\triassunzione')"
+"$VXARCHIVIO" annulla 1 >/dev/null || fallisci "vxarchivio annulla 1"
+cmp -s "$tmp/dipendenti.prima" "$dipendenti" || fallisci "annulla 1 non ha rimesso il record"
+verifica "stati dopo l'annullamento" "$("$VXARCHIVIO" giornale | cut -f8,9 | tr '\t\n' ' ,')" \
+    "annullata riassunzione,applicata annullamento 1,"
+echo "ok: riassunzione annullata, file dei dipendenti com'era"
 
 # --- run 2: a worker in service is refused and nothing changes ----------------------------------
 cp "$dipendenti" "$tmp/dipendenti.prima"

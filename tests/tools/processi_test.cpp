@@ -1,7 +1,8 @@
 // Eight real processes on one archive: each takes the semaphore thousands of times to update
 // shared counters and an index, in-process and through `vxarchivio isam esegui`. Nothing may
-// be lost and the index must stay sound. A process killed while holding the semaphore lets
-// the others in. A ninth process loads lists all the while.
+// be lost and the index must stay sound. Eight processes append to the re-hire journal: every
+// line is whole. A process killed while holding the semaphore lets the others in. A ninth
+// process loads lists all the while.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -20,6 +22,7 @@
 #include "archive/slot_file.h"
 #include "esecuzione.h"
 #include "isam/isam.h"
+#include "journal/giornale.h"
 #include "platform/canali.h"
 #include "runtime/numeri.h"
 #include "support/archivio_prova.h"
@@ -165,6 +168,43 @@ TEST_F(Processi, OttoProcessiNonPerdonoAggiornamentiELIndiceRestaSano) {
     // Each key still leads to the record number it was inserted with.
     EXPECT_EQ(isam::ISAM(INDICE, chiave('K', 3, GIRI - 1), isam::ISAM_TROVA, 0), GIRI);
     EXPECT_EQ(isam::ISAM(INDICE, chiave('V', 5, 2), isam::ISAM_TROVA, 0), 3);
+}
+
+TEST_F(Processi, OttoProcessiAppendonoAlGiornaleSenzaPerdereRighe) {
+    constexpr int RIGHE = 10;  // each append waits for the disk
+    std::vector<pid_t> figli;
+    for (int p = 0; p < PROCESSI; ++p)
+        figli.push_back(figlio([p] {
+            std::mt19937 caso(static_cast<unsigned>(p));
+            for (int i = 0; i < RIGHE; ++i) {
+                journal::Voce v;
+                v.tipo = journal::TIPO_RIASSUNZIONE;
+                v.file = 2;
+                v.record = p * 1000 + i + 1;
+                v.prima = std::string(1 + caso() % 20000, static_cast<char>('a' + p));
+                v.dopo = std::string(v.prima.size(), 'z');
+                archive::APRISEMA();
+                journal::aggiungiRiga(journal::rigaJson(v));
+                archive::CHIUDISEMA();
+            }
+        }));
+    for (pid_t pid : figli)
+        EXPECT_EQ(attendi(pid), 0);
+
+    std::set<long> letti;
+    long numero = 0;
+    journal::Righe righe([&](long n, std::string_view riga, bool) {
+        numero = n;
+        const auto l = journal::leggiRiga(riga, n);
+        ASSERT_TRUE(l.voce) << n << ": " << l.guasto;
+        EXPECT_EQ(l.voce->prima.find_first_not_of(static_cast<char>('a' + l.voce->record / 1000)),
+                  std::string::npos);
+        letti.insert(l.voce->record);
+    });
+    righe.aggiungi(a.leggi("VXMIRA.JNL"));
+    righe.fine();
+    EXPECT_EQ(numero, PROCESSI * RIGHE);
+    EXPECT_EQ(letti.size(), static_cast<size_t>(PROCESSI * RIGHE));
 }
 
 TEST_F(Processi, UnProcessoUccisoColSemaforoLoRilascia) {
