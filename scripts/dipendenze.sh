@@ -4,7 +4,8 @@
 set -euo pipefail
 
 PACCHETTI=(cmake ninja-build g++ qt6-base-dev libgtest-dev libcli11-dev libbenchmark-dev
-           libsqlite3-dev clang libclang-rt-14-dev xvfb xauth xdotool "$@")
+           libsqlite3-dev clang libclang-rt-14-dev xvfb xauth xdotool
+           googletest g++-mingw-w64-x86-64-posix wine64 "$@")
 
 mancanti=()
 for p in "${PACCHETTI[@]}"; do
