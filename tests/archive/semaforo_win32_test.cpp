@@ -1,7 +1,11 @@
 // The archive semaphore against the system's share modes: a second copy of this test program,
 // and files held the way the family's Windows programs hold them (share mode 0).
 
+// Before windows.h, whose HKEY_CURRENT_USER macro would rewrite the program's constant.
+#include "archive/configurazione.h"
+// clang-format off
 #include <windows.h>
+// clang-format on
 
 #include <gtest/gtest.h>
 

@@ -53,8 +53,11 @@ TEST(RegistroWindows, OgniTipoDiValore) {
         const auto v = platform::leggiValoreRegistro(chiave, nome);
         ASSERT_TRUE(v.has_value());
         EXPECT_EQ(v->tipo, c.atteso);
-        if (c.atteso == T::Testo) EXPECT_EQ(v->testo.substr(0, v->testo.find('\0')), c.testo);
-        if (c.atteso == T::Dword) EXPECT_EQ(v->numero, c.numero);
+        if (c.atteso == T::Testo) {
+            EXPECT_EQ(v->testo.substr(0, v->testo.find('\0')), c.testo);
+        } else if (c.atteso == T::Dword) {
+            EXPECT_EQ(v->numero, c.numero);
+        }
     }
     EXPECT_FALSE(platform::leggiValoreRegistro(chiave, "MANCA").has_value());
     EXPECT_FALSE(platform::leggiValoreRegistro(chiave + "\\MANCA", "NUMERO").has_value());
