@@ -12,6 +12,7 @@ caricatore=$(command -v wine64 || echo /usr/lib/wine/wine64)
 case "${1:-}" in
     --avvia)  # makes the prefix when missing, starts its server and services once, for good:
               # services started by a test would hold its output pipes open after it ends
+        mkdir -p "$WINEPREFIX"
         "$server" -p </dev/null >/dev/null 2>&1
         exec "$caricatore" wineboot --init </dev/null >/dev/null 2>&1 ;;
     --ferma)  # stops the prefix's server and whatever still runs in it
