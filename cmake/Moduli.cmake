@@ -14,18 +14,36 @@ function(vx_libreria nome)
   target_link_libraries(${nome} PUBLIC ${A_DIPENDE})
 endfunction()
 
-# vx_prove(nome LIBRERIE lib... [MAIN_PROPRIO])
+# vx_prove(nome LIBRERIE lib... [MAIN_PROPRIO] [SOLO_LINUX file...])
 # The GoogleTest executable test_<nome> from every .cpp of the calling folder, registered with
 # CTest test by test. MAIN_PROPRIO: the folder has its own main() (one QApplication per binary).
+# SOLO_LINUX: files left out of the Windows build (fork, /proc, OFD locks); *_win32_test.cpp
+# files are built only there. On Windows each binary is one CTest test run under Wine, one at
+# a time: they share the test prefix's drive C:.
 function(vx_prove nome)
-  cmake_parse_arguments(PARSE_ARGV 1 A "MAIN_PROPRIO" "" "LIBRERIE")
+  cmake_parse_arguments(PARSE_ARGV 1 A "MAIN_PROPRIO" "" "LIBRERIE;SOLO_LINUX")
   file(GLOB_RECURSE sorgenti CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(WIN32)
+    foreach(escluso IN LISTS A_SOLO_LINUX)
+      list(REMOVE_ITEM sorgenti ${CMAKE_CURRENT_SOURCE_DIR}/${escluso})
+    endforeach()
+  else()
+    list(FILTER sorgenti EXCLUDE REGEX "_win32_test\\.cpp$")
+  endif()
   add_executable(test_${nome} ${sorgenti})
   if(A_MAIN_PROPRIO)
     target_link_libraries(test_${nome} PRIVATE ${A_LIBRERIE} GTest::gtest)
   else()
     target_link_libraries(test_${nome} PRIVATE ${A_LIBRERIE} GTest::gtest_main)
   endif()
-  gtest_discover_tests(test_${nome} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(WIN32)
+    add_test(NAME test_${nome} COMMAND test_${nome})
+    set_tests_properties(test_${nome} PROPERTIES RESOURCE_LOCK unita_c)
+    if(CMAKE_CROSSCOMPILING)  # Wine's private prefix: its drive C: is the build's own
+      set_tests_properties(test_${nome} PROPERTIES ENVIRONMENT "VXMIRA_UNITA_DI_PROVA=1")
+    endif()
+  else()
+    gtest_discover_tests(test_${nome} DISCOVERY_TIMEOUT 60
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
 endfunction()

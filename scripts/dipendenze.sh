@@ -5,6 +5,8 @@ set -euo pipefail
 
 PACCHETTI=(cmake ninja-build g++ qt6-base-dev libgtest-dev libcli11-dev libbenchmark-dev
            libsqlite3-dev nlohmann-json3-dev clang libclang-rt-14-dev xvfb xauth xdotool
+           # the Windows build and its tests under Wine
+           googletest g++-mingw-w64-x86-64-posix wine64
            # the Debian package and its test
            dpkg-dev file librsvg2-bin desktop-file-utils man-db lintian "$@")
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything under the dev preset (sanitizers, warnings as errors); builds the fuzz preset
 # and runs each fuzz target for a short fixed time from its seeds (a finding fails the run, its
-# input is left under build/fuzz/reperti/); then runs every test of the suite.
+# input is left under build/fuzz/reperti/); then runs every test of the suite; then builds the
+# windows preset (MinGW-w64) and runs its suites under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
@@ -32,6 +33,13 @@ for bersaglio in build/fuzz/fuzz/fuzz_*; do
 done
 
 ctest --preset dev -j"$(nproc)"
+
+# Windows: a private Wine prefix inside build/windows, made once, its server stopped at the end.
+cmake --preset windows
+cmake --build --preset windows
+trap 'bash scripts/wine.sh --ferma || true' EXIT
+bash scripts/wine.sh --avvia
+ctest --preset windows
 
 # The Debian package, built from the optimised build, unpacked and tried as a new user would.
 bash scripts/prova_pacchetto.sh

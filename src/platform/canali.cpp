@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/guasti.h"
+#include "platform/pausa_crescente.h"
 #include "platform/percorsi.h"
 #include "runtime/errore.h"
 
@@ -35,7 +36,10 @@ Canale& aperto(int canale) {
     return tabella[canale];
 }
 
-void apri(int canale, const std::string& percorso, int flag, Modo modo) {
+// false, with nothing open, when `occupatoRitorna` and the file is held by another program
+// (EBUSY: a cifs client's sharing violation); any other failure is raised.
+bool apri(int canale, const std::string& percorso, int flag, Modo modo,
+          bool occupatoRitorna = false) {
     if (canale < PRIMO_CANALE || canale > ULTIMO_CANALE)
         throw runtime::ErroreRuntime{runtime::ERR_CANALE};
     if (tabella[canale].modo != Modo::Chiuso)
@@ -46,6 +50,7 @@ void apri(int canale, const std::string& percorso, int flag, Modo modo) {
     do {
         fd = guasto(Chiamata::Apertura) ? -1 : open(locale.c_str(), flag | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
+    if (fd < 0 && occupatoRitorna && errno == EBUSY) return false;
     if (fd < 0) erroreDiApertura(errno, locale);
     struct stat st {};
     if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
@@ -55,6 +60,7 @@ void apri(int canale, const std::string& percorso, int flag, Modo modo) {
     tabella[canale] = Canale{};
     tabella[canale].fd = fd;
     tabella[canale].modo = modo;
+    return true;
 }
 
 // Reads more text input; false when the file has nothing more.
@@ -100,7 +106,11 @@ void apriBinarioLettura(int canale, const std::string& percorso) {
 }
 
 void apriBinarioEsclusivo(int canale, const std::string& percorso) {
-    apriBinario(canale, percorso);
+    // A Windows program holding the file on an SMB share makes the open itself fail: that is
+    // the semaphore being held, so wait for it as for the lock below.
+    PausaCrescente pausa;
+    while (!apri(canale, percorso, O_RDWR | O_CREAT, Modo::Binario, true))
+        pausa.attendi();
     struct flock blocco {};
     blocco.l_type = F_WRLCK;
     blocco.l_whence = SEEK_SET;  // start 0, length 0: the whole file, however long

@@ -1,5 +1,5 @@
 #pragma once
-// The channel table: channels 1..255 over POSIX file descriptors, as the program numbers its
+// The channel table: channels 1..255 over the system's file handles, as the program numbers its
 // open files. Paths are program paths (see percorsi.h). Every operating-system failure is the
 // run-time error of its errno; a channel outside 1..255 or not open is error 52.
 
@@ -20,8 +20,10 @@ bool canaleAperto(int canale);
 void apriBinario(int canale, const std::string& percorso);
 // Binary, shared, for reading only; the file must exist.
 void apriBinarioLettura(int canale, const std::string& percorso);
-// As apriBinario, then waits (without spinning) until this channel holds the file's
-// exclusive lock. The lock is an open-file-description lock: closing the channel releases it.
+// As apriBinario, then waits (without spinning) until this channel holds the file against
+// every other program; closing the channel releases it. An open that fails because another
+// program holds the file (a sharing violation, EBUSY on an SMB mount) is tried again after a
+// short pause. On Linux the hold is an open-file-description lock besides.
 void apriBinarioEsclusivo(int canale, const std::string& percorso);
 // For appending, shared; a missing file is created empty. Blocks can be read (leggiBlocco) but
 // the only write is scriviInFondo.

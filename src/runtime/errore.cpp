@@ -59,7 +59,9 @@ constexpr Corrispondenza DA_ERRNO[] = {
     {ETXTBSY, ERR_PERMESSO},
     {EEXIST, ERR_FILE_ESISTENTE},
     {ENOSPC, ERR_DISCO_PIENO},
+#ifdef EDQUOT  // no disk quotas in the Windows C library
     {EDQUOT, ERR_DISCO_PIENO},
+#endif
     {EFBIG, ERR_DISCO_PIENO},
     {EMFILE, ERR_TROPPI_FILE},
     {ENFILE, ERR_TROPPI_FILE},

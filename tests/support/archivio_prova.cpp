@@ -10,6 +10,7 @@
 #include "archive/semaforo.h"
 #include "archive/slot_file.h"
 #include "platform/percorsi.h"
+#include "support/sistema_prova.h"
 
 namespace supporto {
 
@@ -24,10 +25,7 @@ bool salvaVariabile(const char* nome, std::string& valore) {
 }
 
 void ripristinaVariabile(const char* nome, bool c_era, const std::string& valore) {
-    if (c_era)
-        setenv(nome, valore.c_str(), 1);
-    else
-        unsetenv(nome);
+    impostaVariabile(nome, c_era ? valore.c_str() : nullptr);
 }
 
 // The 79-character catalogue record of a template and a record length.
@@ -47,12 +45,13 @@ ArchivioProva::ArchivioProva(const std::vector<VoceCatalogo>& voci) {
     registroC_ = salvaVariabile("PONTEVAL_REGISTRO", registroPrima_);
     runtimeC_ = salvaVariabile("XDG_RUNTIME_DIR", runtimePrima_);
     const std::string radice = tmp_.file("unita");
-    setenv("PONTEVAL_UNITA", radice.c_str(), 1);
-    setenv("PONTEVAL_REGISTRO", fileRegistro().c_str(), 1);
+    impostaVariabile("PONTEVAL_UNITA", radice.c_str());
+    impostaVariabile("PONTEVAL_REGISTRO", fileRegistro().c_str());
     // A private place for the previous-instance lock: parallel test processes and a real
     // copy of the program on this machine do not see each other.
     fs::create_directories(tmp_.file("run"));
-    setenv("XDG_RUNTIME_DIR", tmp_.file("run").c_str(), 1);
+    impostaVariabile("XDG_RUNTIME_DIR", tmp_.file("run").c_str());
+    preparaUnitaC();
     cartella(ARCHIVI);
     cartella(PROGRAMMI);
     impostaGlobali();
@@ -73,6 +72,7 @@ ArchivioProva::~ArchivioProva() {
     ripristinaVariabile("PONTEVAL_UNITA", unitaC_, unitaPrima_);
     ripristinaVariabile("PONTEVAL_REGISTRO", registroC_, registroPrima_);
     ripristinaVariabile("XDG_RUNTIME_DIR", runtimeC_, runtimePrima_);
+    liberaUnitaC();
 }
 
 void ArchivioProva::impostaGlobali() const {

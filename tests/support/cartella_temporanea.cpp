@@ -1,11 +1,9 @@
 #include "support/cartella_temporanea.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -14,13 +12,19 @@ namespace supporto {
 namespace fs = std::filesystem;
 
 CartellaTemporanea::CartellaTemporanea() {
-    const char* base = std::getenv("TMPDIR");
-    std::string modello = std::string(base && *base ? base : "/tmp") + "/vxmira-prova-XXXXXX";
-    std::vector<char> buf(modello.begin(), modello.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data()))
-        throw std::runtime_error("mkdtemp " + modello + ": " + std::strerror(errno));
-    percorso_ = buf.data();
+    // The system's temporary folder ($TMPDIR on Linux), a fresh random name inside it.
+    const fs::path base = fs::temp_directory_path();
+    std::random_device caso;
+    for (int tentativo = 0; tentativo < 100; ++tentativo) {
+        const fs::path p = base / ("vxmira-prova-" + std::to_string(caso()));
+        std::error_code ec;
+        if (fs::create_directory(p, ec)) {
+            percorso_ = p.string();
+            return;
+        }
+        if (ec) throw std::runtime_error("cannot create " + p.string() + ": " + ec.message());
+    }
+    throw std::runtime_error("no free temporary folder name in " + base.string());
 }
 
 CartellaTemporanea::~CartellaTemporanea() {
