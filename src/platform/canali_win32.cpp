@@ -14,7 +14,7 @@ namespace platform {
 
 namespace {
 
-enum class Modo { Chiuso, Binario, Ingresso, Uscita };
+enum class Modo { Chiuso, Binario, Aggiunta, Ingresso, Uscita };
 
 struct Canale {
     HANDLE h = INVALID_HANDLE_VALUE;
@@ -119,6 +119,13 @@ void apriBinarioEsclusivo(int canale, const std::string& percorso) {
         pausa.attendi();
 }
 
+void apriAggiunta(int canale, const std::string& percorso) {
+    // Append-only access: every write lands at the end of the file, whoever else appends. A new
+    // file inherits the access rules of its folder, as any file made there does.
+    apri(canale, percorso, GENERIC_READ | FILE_APPEND_DATA, CONDIVISO, OPEN_ALWAYS,
+         Modo::Aggiunta);
+}
+
 void apriIngresso(int canale, const std::string& percorso) {
     apri(canale, percorso, GENERIC_READ, CONDIVISO, OPEN_EXISTING, Modo::Ingresso);
 }
@@ -156,8 +163,13 @@ void chiudiTuttiICanali() {
 }
 
 bool leggiBlocco(int canale, long long posizione, std::string& dati) {
+    return leggiFinoA(canale, posizione, dati) == dati.size();
+}
+
+size_t leggiFinoA(int canale, long long posizione, std::string& dati) {
     Canale& c = aperto(canale);
-    if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    if (c.modo != Modo::Binario && c.modo != Modo::Aggiunta)
+        throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
     size_t letti = 0;
     while (letti < dati.size()) {
         if (guasto(Chiamata::Lettura)) runtime::erroreDaSistema(errno);
@@ -169,10 +181,10 @@ bool leggiBlocco(int canale, long long posizione, std::string& dati) {
             if (codice != ERROR_HANDLE_EOF) runtime::erroreDaSistema(win32::errnoDi(codice));
             n = 0;
         }
-        if (n == 0) return false;
+        if (n == 0) break;
         letti += n;
     }
-    return true;
+    return letti;
 }
 
 void scriviBlocco(int canale, long long posizione, std::string_view dati) {
@@ -190,6 +202,23 @@ void scriviBlocco(int canale, long long posizione, std::string_view dati) {
         c.scritto = true;
         scritti += n;
     }
+}
+
+void scriviInFondo(int canale, std::string_view dati) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Aggiunta) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    std::string_view resto = dati;
+    while (!resto.empty()) {
+        // One call for the whole text; a file takes it whole unless the disk fills.
+        if (guasto(Chiamata::Scrittura)) runtime::erroreDaSistema(errno);
+        DWORD n = 0;
+        if (!WriteFile(c.h, resto.data(), static_cast<DWORD>(std::min<size_t>(resto.size(), BLOCCO_MASSIMO)),
+                       &n, nullptr))
+            runtime::erroreDaSistema(win32::ultimoErrno());
+        resto.remove_prefix(n);
+    }
+    if (guasto(Chiamata::Sincronia)) runtime::erroreDaSistema(errno);
+    if (!FlushFileBuffers(c.h)) runtime::erroreDaSistema(win32::ultimoErrno());
 }
 
 long long lunghezzaCanale(int canale) {
