@@ -3,7 +3,7 @@
 # As root it installs them; otherwise it prints the line to run and fails.
 set -euo pipefail
 
-PACCHETTI=(cmake ninja-build g++ qt6-base-dev libgtest-dev libcli11-dev libbenchmark-dev
+PACCHETTI=(cmake ninja-build ccache g++ qt6-base-dev libgtest-dev libcli11-dev libbenchmark-dev
            libsqlite3-dev nlohmann-json3-dev clang libclang-rt-14-dev xvfb xauth xdotool
            # the Windows build and its tests under Wine
            googletest g++-mingw-w64-x86-64-posix wine64

@@ -2,10 +2,15 @@
 # Builds everything under the dev preset (sanitizers, warnings as errors); builds the fuzz preset
 # and runs each fuzz target for a short fixed time from its seeds (a finding fails the run, its
 # input is left under build/fuzz/reperti/); then runs every test of the suite; then builds the
-# windows preset (MinGW-w64) and runs its suites under Wine.
+# windows preset (MinGW-w64) and runs its suites under Wine; last, tests the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
+# Five builds of one tree: the compiler cache makes a repeated run (CI on the same machine) fast.
+# Paths are taken relative to the checkout, so another clone of it finds the same entries.
+export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER-ccache}
+export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER-ccache}
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 cmake --preset dev
 cmake --build --preset dev
 
