@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 
 #include "archive/record.h"
-#include "test_menu2_prova.h"
+#include "menu2_prova.h"
 
 namespace {
 

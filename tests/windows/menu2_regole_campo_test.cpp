@@ -4,7 +4,7 @@
 #include "archive/record.h"
 #include "fiscalcode/comuni.h"
 #include "isam/isam.h"
-#include "test_menu2_prova.h"
+#include "menu2_prova.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "archive/record.h"
 #include "isam/isam.h"
 #include "runtime/testo.h"
-#include "test_menu2_prova.h"
+#include "menu2_prova.h"
 #include "windows/table/riferimenti.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "archive/record.h"
 #include "runtime/testo.h"
-#include "test_menu2_prova.h"
+#include "menu2_prova.h"
 
 namespace {
 

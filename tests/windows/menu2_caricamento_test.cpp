@@ -5,7 +5,7 @@
 #include "archive/traccia.h"
 #include "dictionary/lettura.h"
 #include "runtime/testo.h"
-#include "test_menu2_prova.h"
+#include "menu2_prova.h"
 
 namespace {
 
