@@ -35,3 +35,16 @@ TEST(Descrittori, CampiConservatiBenFormatiESenzaSovrapposizioni) {
     for (size_t i = 1; i < intervalli.size(); ++i)
         EXPECT_LT(intervalli[i - 1].second, intervalli[i].first);
 }
+
+TEST(Buffer, NomiDistintiEAzzeramento) {
+    std::set<std::string*> distinti;
+    for (int i = 0; i < NUMERO_BUFFER; ++i) {
+        distinti.insert(bufferPerNome(nomeBuffer(i)));
+        *bufferPerNome(nomeBuffer(i)) = "dati";
+    }
+    EXPECT_EQ(distinti.size(), 24u);
+    EXPECT_EQ(nomeBuffer(NUMERO_BUFFER), "");
+    azzeraBuffer();
+    for (int i = 0; i < NUMERO_BUFFER; ++i)
+        EXPECT_TRUE(bufferPerNome(nomeBuffer(i))->empty());
+}
