@@ -121,7 +121,6 @@ TEST_F(AiutiMenu2, ValuesAreDecodedThroughTheirOwnTableOnly) {
     // Typing follows the value; leaving the row shows the stored one again.
     digita("3");
     EXPECT_EQ(f.DESCR[1], "ALIQUOTA  123.456,78 %" + std::string(14, ' '));
-    EXPECT_EQ(windows::daQString(f.H6[0]->text()), f.DESCR[1]);
     digita("\b7");
     EXPECT_TRUE(f.H6[0]->isHidden());
     tasto(GIU);

@@ -35,8 +35,6 @@ TEST_F(TastieraMenu2, TextAndIntegerRowsTakeTheirCharactersOnly) {
     EXPECT_EQ(f.VALORE[1], "ABCDE");
     digita("X");  // the first character blanks the rest of the field
     EXPECT_EQ(f.VALORE[1], "X    ");
-    EXPECT_EQ(editor(), "X    ");
-    EXPECT_EQ(cella(1, 2), "X    ");
     EXPECT_EQ(el(MENU2::MODIFICATO), 1);
     EXPECT_EQ(el(MENU2::BATTITURA), 1);
     digita(
@@ -58,7 +56,6 @@ TEST_F(TastieraMenu2, TextAndIntegerRowsTakeTheirCharactersOnly) {
 
     tasto(GIU);  // leaving the row throws the typed text away
     EXPECT_EQ(f.VALORE[1], "ABCDE");
-    EXPECT_EQ(cella(1, 2), "ABCDE");
     EXPECT_EQ(el(MENU2::RIGA), 2);
     digita(".");
     EXPECT_EQ(beep(), prima + 2);
@@ -67,7 +64,6 @@ TEST_F(TastieraMenu2, TextAndIntegerRowsTakeTheirCharactersOnly) {
     tasto(SU);  // Up after typing shows the stored value again
     EXPECT_EQ(el(MENU2::RIGA), 1);
     EXPECT_EQ(f.VALORE[2], "42 ");
-    EXPECT_EQ(cella(2, 2), "42 ");
     EXPECT_EQ(SCAMBIO_S[1].substr(0, 8), "ABCDE042");
 }
 
@@ -77,7 +73,6 @@ TEST_F(TastieraMenu2, DecimalRowsGrowOnThePointAndDatesStepOverTheSlashes) {
     EXPECT_EQ(f.VALORE[3], "0.00   ");
     digita("123");
     EXPECT_EQ(f.VALORE[3], "123.00");
-    EXPECT_EQ(editor(), "123.00");
     EXPECT_EQ(el(MENU2::CURSORE), 3);
     const int prima = beep();
     digita(".5");  // the point moves past it, then the digit overtypes
@@ -164,7 +159,6 @@ TEST_F(TastieraMenu2, RowsAndPagesWrapInBothDirections) {
     tasto(PAG_GIU);
     EXPECT_EQ(el(MENU2::PAGINA), 3);
     EXPECT_EQ(f.VScroll1->value(), 3);
-    EXPECT_EQ(f.Combo1->currentIndex(), 2);
     tasto(SU);  // from row 1 of page 3: page 2, row 1
     EXPECT_EQ(el(MENU2::PAGINA), 2);
     EXPECT_EQ(el(MENU2::RIGA), 1);
