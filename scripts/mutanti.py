@@ -130,7 +130,7 @@ def candidati(percorso, righe):
     return fuori
 
 
-def campione(seme, per_modulo, solo=None):
+def campione(seme, per_modulo, solo=None, moduli=None):
     scelta = random.Random(seme)
     mutanti = []
     for modulo, schemi in MODULI.items():
@@ -140,6 +140,8 @@ def campione(seme, per_modulo, solo=None):
                 rel = str(f.relative_to(RADICE))
                 tutti += candidati(rel, f.read_text(encoding="latin-1").splitlines(keepends=True))
         presi = scelta.sample(tutti, min(per_modulo, len(tutti)))
+        if moduli and modulo not in moduli:
+            continue
         # The first `solo` of each module's draw: a smaller sample, still the same list.
         mutanti += [dict(modulo=modulo, file=c[0], riga=c[1], tipo=c[2],
                          prima=c[3].rstrip("\n"), dopo=c[4].rstrip("\n"))
@@ -150,9 +152,15 @@ def campione(seme, per_modulo, solo=None):
 
 
 def copia_albero():
-    """The tracked files into COPIA; unchanged files keep their time, so builds stay incremental."""
+    """The tracked files into COPIA; unchanged files keep their time, so builds stay incremental.
+    Files no longer tracked (renamed, removed) go from the copy too."""
     elenco = subprocess.run(["git", "ls-files", "-z"], cwd=RADICE, check=True,
                             capture_output=True).stdout.decode().split("\0")
+    tracciati = set(filter(None, elenco))
+    if COPIA.is_dir():
+        for f in COPIA.rglob("*"):
+            if f.is_file() and str(f.relative_to(COPIA)) not in tracciati:
+                f.unlink()
     for rel in filter(None, elenco):
         sorgente, dest = RADICE / rel, COPIA / rel
         if not sorgente.is_file():
@@ -175,7 +183,11 @@ def esegui(comando, timeout=None, **altro):
         return None
 
 
-def configura():
+def proprio(modulo):
+    return PROPRIO.get(modulo, "test_" + modulo)
+
+
+def configura(obiettivi=()):
     ambiente = dict(os.environ)
     if shutil.which("ccache"):
         ambiente.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
@@ -183,7 +195,7 @@ def configura():
                     "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
                     "-DVX_BENCH=OFF", "-DVX_SANITIZERS=OFF", "-DVX_WERROR=OFF"],
                    check=True, env=ambiente, stdout=subprocess.DEVNULL)
-    subprocess.run(["ninja", "-C", str(COMPILAZIONE)], check=True)
+    subprocess.run(["ninja", "-C", str(COMPILAZIONE)] + list(obiettivi), check=True)
 
 
 def binari_di_prova():
@@ -218,7 +230,7 @@ def percorso_binario(binario):
 def prova(binari, modulo, tempi):
     """Builds and runs the binaries one at a time, the module's own first, and stops at the
     first that fails: most mutants die there, and the others need no relinking."""
-    ordine = sorted(binari, key=lambda b: (b != PROPRIO.get(modulo, "test_" + modulo), tempi[b]))
+    ordine = sorted(binari, key=lambda b: (b != proprio(modulo), tempi[b]))
     ambiente = dict(os.environ, QT_QPA_PLATFORM="offscreen", GTEST_FAIL_FAST="1")
     for binario in ordine:
         eseguibile = percorso_binario(binario)
@@ -239,10 +251,16 @@ def main():
     argomenti.add_argument("--solo", type=int, help="only the first N of each module's draw")
     argomenti.add_argument("--nome", default="esito", help="name of the result files")
     argomenti.add_argument("--minuti", type=float, help="start no mutant after this many minutes")
+    argomenti.add_argument("--moduli", help="only these modules, comma-separated")
+    argomenti.add_argument("--solo-propri", action="store_true",
+                           help="run only each module's own test binary (quicker, narrower)")
+    argomenti.add_argument("--non-copiare", action="store_true",
+                           help="use build/mutanti/sorgenti as it is (e.g. with older tests)")
     argomenti.add_argument("--solo-elenco", action="store_true", help="print the sample only")
     opzioni = argomenti.parse_args()
+    moduli = opzioni.moduli.split(",") if opzioni.moduli else None
 
-    mutanti = campione(opzioni.seme, opzioni.per_modulo, opzioni.solo)
+    mutanti = campione(opzioni.seme, opzioni.per_modulo, opzioni.solo, moduli)
     if opzioni.solo_elenco:
         for m in mutanti:
             print(f"{m['file']}:{m['riga']} {m['tipo']}: {m['dopo'].strip()}")
@@ -250,9 +268,14 @@ def main():
 
     inizio = time.time()
     CARTELLA.mkdir(parents=True, exist_ok=True)
-    copia_albero()
-    configura()
-    binari = binari_di_prova()
+    if not opzioni.non_copiare:
+        copia_albero()
+    propri = sorted({proprio(m["modulo"]) for m in mutanti})
+    if opzioni.solo_propri:
+        configura(f"tests/{b.removeprefix('test_')}/{b}" for b in propri)
+    else:
+        configura()
+    binari = propri if opzioni.solo_propri else binari_di_prova()
     tempi = {}
     for binario in binari:
         eseguibile = percorso_binario(binario)
@@ -276,6 +299,8 @@ def main():
         righe[m["riga"] - 1] = m["dopo"] + "\n"
         bersaglio.write_text("".join(righe), encoding="latin-1")
         interessati = sorted(chi.get(m["file"], ()))
+        if opzioni.solo_propri:
+            interessati = [b for b in interessati if b == proprio(m["modulo"])]
         try:
             esito = prova(interessati, m["modulo"], tempi) if interessati else "sopravvissuto"
         finally:
@@ -285,8 +310,6 @@ def main():
               flush=True)
         (CARTELLA / f"{opzioni.nome}.json").write_text(
             json.dumps(esiti, indent=1, ensure_ascii=False))
-    # Leave the build matching the sources.
-    subprocess.run(["ninja", "-C", str(COMPILAZIONE)], stdout=subprocess.DEVNULL)
 
     durata = time.time() - inizio
     righe = [f"seed {opzioni.seme}, {len(esiti)} of {len(mutanti)} mutants, "
