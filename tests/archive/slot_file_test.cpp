@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "archive/catalogo.h"
 #include "archive/configurazione.h"
 #include "archive/record.h"
 #include "archive/slot_file.h"
-#include "archive/traccia.h"
 #include "platform/canali.h"
 #include "platform/fine_programma.h"
+#include "runtime/errore.h"
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
 
@@ -87,12 +85,10 @@ TEST_F(Slot, LetturaEScritturaDiRecord) {
     EXPECT_EQ(AREAREC[1], "BBBBBBBB");
     EXPECT_EQ(LEGGIREC(1, 3), 1);
     EXPECT_EQ(AREAREC[1].size(), 8u);
-    EXPECT_EQ(TRACCIA_ELENCO[TRACCIA_INDICE], "LEGGIREC (1-3)");
 
     // A wrong-length text stops with error 59 and writes nothing.
     EXPECT_EQ(erroreDi([] { SCRIVIREC(1, 1, "1234567"); }), runtime::ERR_LUNGHEZZA_RECORD);
     EXPECT_EQ(a.leggi("DITTE.DAT"), "AAAAAAAABBBBBBBBCCCC");
-    EXPECT_EQ(TRACCIA_ELENCO[TRACCIA_INDICE], "SCRIVIREC (1-1)");
 
     FAIOPEN(1);
     SCRIVIREC(1, 1);  // the empty text writes the area: spaces after FAIOPEN
@@ -149,20 +145,6 @@ TEST_F(Slot, EliminaRicreaEVerifiche) {
     EXPECT_EQ(VERIFICA("AIUTO.TXT", 0), 0);
     EXPECT_EQ(VERIFICA("AIUTO.TXT", 1), 1);
     EXPECT_EQ(VERIFICA("VUOTO.TXT", 1), 0);
-}
-
-TEST_F(Slot, ArchivioConMaiuscoleMiste) {
-    // An archive copied from Windows: folder and file names in mixed case.
-    a.scrivi("Ditta003\\Dip.dat", "ROSSDATI");
-    DITTAOPEN = "3";
-    FAIOPEN(2);
-    EXPECT_EQ(LEGGIREC(2, 2), 0);
-    EXPECT_EQ(AREAREC[2], "DATI");
-    // No second folder spelled as the program spells it (listed: Windows ignores case anyway).
-    int cartelle = 0;
-    for (const auto& voce : std::filesystem::directory_iterator(a.locale("C:\\ARCHIVI")))
-        cartelle += voce.is_directory();
-    EXPECT_EQ(cartelle, 1);
 }
 
 TEST_F(Slot, FileDiTesto) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "dictionary/buffers.h"
@@ -11,24 +9,6 @@
 #include "prova_dizionario.h"
 
 using namespace dictionary;
-
-// Counts the allocations of the whole test program while `contaAllocazioni` is set.
-namespace {
-bool contaAllocazioni = false;
-long allocazioni = 0;
-}  // namespace
-
-void* operator new(std::size_t n) {
-    if (contaAllocazioni) ++allocazioni;
-    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 class Lettura : public ProvaDizionario {
   protected:
@@ -109,20 +89,4 @@ TEST_F(Lettura, TestoDelChiamanteEBufferCorti) {
     EXPECT_EQ(RepoR(descrittore), "AB");
     descrittore.replace(6, 5, "00004");
     EXPECT_EQ(RepoR(descrittore), "DE");
-}
-
-// Reads run for every field shown: no cache, no temporary copies, only the result.
-TEST_F(Lettura, AllocaSoloIlRisultato) {
-    DIPX_S = record(1, "-" + std::string(50, '1'));
-    DIPX_S.replace(222, 1, "1");
-    contaAllocazioni = true;
-    allocazioni = 0;
-    const std::string lungo = RepoR("DIPX$,00001,40,2,0,Q901");  // too long to live inline
-    const std::string corto = RepoR("DIPX$,00001,08,N,0,Q902");
-    const double valore = RepoRN(P054);
-    contaAllocazioni = false;
-    EXPECT_EQ(allocazioni, 1);
-    EXPECT_EQ(lungo, "-0" + std::string(37, '1') + ".11");
-    EXPECT_EQ(corto, "-01111111");
-    EXPECT_EQ(valore, 1);
 }

@@ -11,10 +11,14 @@ using fiscalcode::CONTROLLACF;
 using fiscalcode::CONTROLLAPI;
 
 TEST(ControllaCF, CheckCharacterOmocodicCodesAndForm) {
-    // A man born in Milan, a woman born on the 5th in Rome, a woman born abroad, then omocodic
-    // codes (letters in the place and in the day).
-    for (const std::string codice : {"MRTMTT25D09F205Z", "BNCLRA85M45H501M", "BNCLRA85M45Z719E",
-                                     "MRTMTT25D09F20RU", "MRTMTT25D09F2LRF", "MRTMTT25D0VF205O"}) {
+    // A man born in Milan, a woman born on the 5th in Rome, a woman born abroad, omocodic codes
+    // (letters in the place and in the day), then codes that put every character at an odd and
+    // at an even position, so that every value of both conversion tables counts.
+    for (const std::string codice :
+         {"MRTMTT25D09F205Z", "BNCLRA85M45H501M", "BNCLRA85M45Z719E", "MRTMTT25D09F20RU",
+          "MRTMTT25D09F2LRF", "MRTMTT25D0VF205O", "0123456789ABCDEP", "123456789ABCDEFA",
+          "GHIJKLMNOPQRSTUI", "HIJKLMNOPQRSTUVN", "MNOPQRSTUVWXYZ0J", "NOPQRSTUVWXYZ01J",
+          "23456789ABCDEFGH", "3456789ABCDEFGHV"}) {
         EXPECT_EQ(CONTROLLACF(codice), 0) << codice;
         for (char c = 'A'; c <= 'Z'; ++c) {
             std::string altro = codice;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -59,19 +58,12 @@ TEST(ElencoComuni, DemoListAndTheTextRules) {
         if (!r.empty() && r[0] != '#') ++righeDati;
     const std::vector<Comune> comuni = leggi(testo);
     EXPECT_EQ(static_cast<long>(comuni.size()), righeDati);
-    std::set<std::string> province, righeViste;
     for (size_t i = 0; i < comuni.size(); ++i) {
         if (i > 0) {
             EXPECT_LT(comuni[i - 1].codice, comuni[i].codice);
         }
-        if (comuni[i].provincia != "EE") province.insert(comuni[i].provincia);
         EXPECT_EQ(comuni[i].provincia == "EE", comuni[i].codice[0] == 'Z') << comuni[i].codice;
-        righeViste.insert(comuni[i].codice + " " + comuni[i].nome + " " + comuni[i].provincia);
     }
-    EXPECT_EQ(province.size(), 107u);  // every Italian province has its capital
-    for (const char* attesa : {"A345 L'AQUILA AQ", "F704 MONZA MB", "B745 CARBONIA SU",
-                               "H224 REGGIO DI CALABRIA RC", "D704 FORLI' FC", "Z110 FRANCIA EE"})
-        EXPECT_EQ(righeViste.count(attesa), 1u) << attesa;
 
     // Tolerant of layout, strict on content.
     const auto scelti =

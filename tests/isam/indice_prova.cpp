@@ -2,33 +2,7 @@
 
 #include <cstdio>
 
-#include "archive/configurazione.h"
-
 namespace prova {
-
-namespace {
-
-struct VoceCatalogo {
-    int numero;
-    const char* nome;
-    int lunghezza;
-};
-
-constexpr VoceCatalogo CATALOGO[] = {
-    {7, "IDX10.DAT", 2176},
-    {8, "IDX3.DAT", 1280},
-    {9, "IDX6.DAT", 1664},
-    {10, "STORTO.DAT", 100},
-    {11, "DITTA###\\IDXD.DAT", 2176},
-};
-
-std::string nomeFile(double numero) {
-    for (const auto& v : CATALOGO)
-        if (v.numero == numero) return v.nome;
-    return {};
-}
-
-}  // namespace
 
 std::string voce(const std::string& chiave, char livello, long numero) {
     char cifre[8];
@@ -47,37 +21,22 @@ std::string blocco(long L, char livello, const std::vector<std::string>& voci) {
 
 void ProvaIsam::SetUp() {
     ProvaBase::SetUp();
-    isam::azzeraIsam();
-    archive::PERCORSOARCHIVI = cartella.percorso();
-    std::string catalogo;
-    for (int n = 1; n <= 12; ++n) {
-        std::string record(79, ' ');
-        for (const auto& v : CATALOGO) {
-            if (v.numero != n) continue;
-            record.replace(3, std::char_traits<char>::length(v.nome), v.nome);
-            char lunghezza[6];
-            std::snprintf(lunghezza, sizeof lunghezza, "%05d", v.lunghezza);
-            record.replace(32, 5, lunghezza);
-        }
-        catalogo += record;
-    }
-    cartella.scrivi("QZBASE.DAT", catalogo);
+    a.impostaGlobali();
 }
 
-void ProvaIsam::TearDown() {
-    isam::azzeraIsam();
-    archive::PERCORSOARCHIVI.clear();
-    ProvaBase::TearDown();
+namespace {
+// Files 7 to 10 of the test catalogue.
+const char* nomeFile(double numero) {
+    static const char* const nomi[] = {"IDX10.DAT", "IDX3.DAT", "IDX6.DAT", "STORTO.DAT"};
+    return nomi[static_cast<int>(numero) - 7];
 }
+}  // namespace
 
-std::string ProvaIsam::percorso(double numero) const {
-    return cartella.file(nomeFile(numero));
-}
 std::string ProvaIsam::byte(double numero) const {
-    return cartella.leggi(nomeFile(numero));
+    return a.leggi(nomeFile(numero));
 }
 void ProvaIsam::scriviByte(double numero, const std::string& contenuto) const {
-    cartella.scrivi(nomeFile(numero), contenuto);
+    a.scrivi(nomeFile(numero), contenuto);
 }
 
 void ProvaIsam::nuovoIndice(double numero) {

@@ -1,14 +1,13 @@
 #pragma once
-// Fixture of the index tests: a temporary archive directory with a catalogue of a few
-// index files, and blocks written by hand from the format rules.
+// Fixture of the index tests: a temporary installation with a catalogue of a few index files,
+// and blocks written by hand from the format rules.
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "archive/slot_file.h"
 #include "isam/isam.h"
-#include "support/cartella_temporanea.h"
+#include "support/archivio_prova.h"
 #include "support/prova_base.h"
 
 namespace prova {
@@ -27,19 +26,20 @@ std::string blocco(long L, char livello, const std::vector<std::string>& voci);
 class ProvaIsam : public supporto::ProvaBase {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
-    // Path of the file of a test index, and its bytes.
-    std::string percorso(double numero) const;
+    // The bytes of a test index file.
     std::string byte(double numero) const;
     void scriviByte(double numero, const std::string& contenuto) const;
-
     // Opens the index and initialises it empty.
     void nuovoIndice(double numero);
     // Structure check, as one text for readable failures.
     std::string guasti(double numero);
 
-    supporto::CartellaTemporanea cartella;
+    supporto::ArchivioProva a{{{7, "IDX10.DAT", 2176},
+                               {8, "IDX3.DAT", 1280},
+                               {9, "IDX6.DAT", 1664},
+                               {10, "STORTO.DAT", 100},
+                               {11, "DITTA###\\IDXD.DAT", 2176}}};
 };
 
 }  // namespace prova

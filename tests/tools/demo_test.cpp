@@ -94,39 +94,7 @@ TEST_F(Demo, OgniDipendenteMostraQuelloCheIlReadmeDice) {
     EXPECT_EQ(tenuti, 1);
 }
 
-TEST_F(Demo, LePagineCopronoOgniTipoDiRigaERegolaSpeciale) {
-    std::set<std::string> tipi;
-    std::set<char> speciali;
-    std::set<long> archivi;
-    int pagine = 0, conAiuto = 0;
-    for (double n = 1;; ++n) {
-        if (archive::CANALE[160] == 0) archive::FAIOPEN(160);
-        if (archive::LEGGIREC(160, n) != 0) break;
-        const std::string r = archive::AREAREC[160];
-        if (runtime::MID(r, 67, 1) == "1") {
-            ++pagine;
-            continue;
-        }
-        const std::string tipo = runtime::MID(r, 32, 1);
-        tipi.insert(tipo == "D" ? "D" + runtime::MID(r, 30, 2) : tipo);
-        speciali.insert(runtime::MID(r, 40, 1)[0]);
-        archivi.insert(static_cast<long>(runtime::VAL(runtime::MID(r, 43, 3))));
-        const long aiuto = static_cast<long>(runtime::VAL(runtime::MID(r, 47, 4)));
-        if (aiuto) {
-            ++conAiuto;
-            // Help numbers share character 50 with positions below 10000.
-            EXPECT_EQ(aiuto % 10, 0);
-        }
-    }
-    EXPECT_GE(pagine, 3);
-    EXPECT_GE(conAiuto, 2);
-    for (const char* t : {"A", "N", "D08", "D04", "2", "5"})
-        EXPECT_TRUE(tipi.count(t)) << t;
-    for (char c : std::string("123457ABCDEFGH"))
-        EXPECT_TRUE(speciali.count(c)) << c;
-    EXPECT_TRUE(archivi.count(998));
-    EXPECT_TRUE(archivi.count(999));
-
+TEST_F(Demo, CatalogoDelleTabelleEDeiTask) {
     // Files 160 and 253 are one file; 312 takes the task number.
     int16_t prefisso = -1;
     EXPECT_EQ(archive::DAMMIFILE_S(160, prefisso), archive::DAMMIFILE_S(253, prefisso));

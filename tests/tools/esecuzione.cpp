@@ -6,8 +6,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "support/cartella_temporanea.h"
@@ -74,18 +72,6 @@ std::map<std::string, std::string> contenuto(const std::string& cartella) {
             file[std::filesystem::relative(voce.path(), cartella).string()] =
                 leggiFile(voce.path().string());
     return file;
-}
-
-std::string leggiFile(const std::string& percorso) {
-    std::ifstream f(percorso, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void scriviFile(const std::string& percorso, const std::string& dati) {
-    std::ofstream f(percorso, std::ios::binary | std::ios::trunc);
-    f << dati;
 }
 
 }  // namespace prove

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/cartella_temporanea.h"
+
 namespace prove {
 
 struct Esito {
@@ -20,7 +22,7 @@ Esito vxarchivio(const std::vector<std::string>& argomenti, const std::string& i
 // Every regular file under a folder with its bytes, by relative path.
 std::map<std::string, std::string> contenuto(const std::string& cartella);
 
-std::string leggiFile(const std::string& percorso);
-void scriviFile(const std::string& percorso, const std::string& dati);
+using supporto::leggiFile;
+using supporto::scriviFile;
 
 }  // namespace prove

@@ -168,10 +168,13 @@ TEST_F(Vxarchivio, InputErratiDannoUscita2EUnaRigaChiaraSenzaScrivereNulla) {
         EXPECT_EQ(std::count(esito.err.begin(), esito.err.end(), '\n'), 1) << esito.err;
         EXPECT_TRUE(esito.out.empty());
     }
-    // A bulk script with one bad line runs nothing.
-    const auto script = esegui({"isam", "esegui", "7"}, "3\t0010000001\n2\t001\n");
-    EXPECT_EQ(script.codice, 2);
-    EXPECT_NE(script.err.find("riga 2"), std::string::npos) << script.err;
+    // A bulk script with one bad line runs nothing: a short key, a record number past the six
+    // digits an index entry holds.
+    for (const char* riga : {"2\t001\n", "1\t0019999999\t1000000\n"}) {
+        const auto script = esegui({"isam", "esegui", "7"}, std::string("3\t0010000001\n") + riga);
+        EXPECT_EQ(script.codice, 2);
+        EXPECT_NE(script.err.find("riga 2"), std::string::npos) << script.err;
+    }
 
     auto dopo = prove::contenuto(archivio_);
     dopo.erase("QZSEMA.DAT");  // the semaphore file may be created by a refused write

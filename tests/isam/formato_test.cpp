@@ -58,6 +58,18 @@ TEST_F(Formato, PrimaInserzioneEDivisioneDellaFogliaScrivonoIByteDelFormato) {
     EXPECT_EQ(byte(IDX3), blocco(3, '1', {voce("002", '1', 2)}) +
                               blocco(3, '2', {voce("002", '2', 3), voce(chiave3(128), '2', 4)}) +
                               blocco(3, '3', bassa2) + blocco(3, '3', alta));
+
+    // Emptied, the index keeps its abandoned blocks and starts over from records 1 to 3.
+    const auto n = byte(IDX3).size();
+    for (int i = 1; i <= 127; ++i)
+        ASSERT_EQ(ISAM(IDX3, chiave3(2 * i), isam::ISAM_CANCELLA, 0), 1000 + i);
+    EXPECT_EQ(byte(IDX3).substr(0, 1280), blocco(3, '1', {}));
+    EXPECT_EQ(ISAM(IDX3, "ZZZ", isam::ISAM_INSERISCI, 5), 0);
+    const std::string dopo = byte(IDX3);
+    EXPECT_EQ(dopo.size(), n);
+    EXPECT_EQ(dopo.substr(0, 3 * 1280), blocco(3, '1', {"ZZZ1000002"}) +
+                                            blocco(3, '2', {"ZZZ2000003"}) +
+                                            blocco(3, '3', {"ZZZ3000005"}));
 }
 
 TEST(RicercaNelBlocco, TrovaOgniChiaveEIlVicinoGiustoConUnoDueTreE127Voci) {

@@ -2,7 +2,6 @@
 // kinds, the messages, confirmation and leaving.
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,7 +11,6 @@
 
 #include "archive/slot_file.h"
 #include "dictionary/descrittori.h"
-#include "platform/servizi_ui.h"
 #include "support/cartella_temporanea.h"
 #include "support/prova_base.h"
 #include "tools/demo.h"
@@ -67,49 +65,33 @@ class ProvaRicerca : public supporto::ProvaBase {
 
 TEST_F(ProvaRicerca, PerNomePerCodiceEMessaggi) {
     RICERCA_ARC& f = finestra(DITTE + "0");
-    EXPECT_EQ(f.windowTitle().toStdString(), "Ricerca");
-    const char* const opzioni[] = {"Per Ragione Sociale / Descrizione / Cognome", "Per Codice",
-                                   "Tutti"};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(windows::daQString(f.SSOption1[i]->text()), opzioni[i]);
-    EXPECT_EQ(windows::daQString(f.USCITA->text()), "Selezioni Precedenti");
-    // Name: the start of the field, upper-cased on both sides.
-    f.NOME->setText(" ros ");
-    f.RICERCA_Click(0);
-    EXPECT_EQ(righe(f),
-              (std::vector<std::string>{"003 " + n30("Rossini srl"), "006 " + n30("ROSSO")}));
-    EXPECT_TRUE(f.RICERCA[0]->isHidden());
-    EXPECT_FALSE(f.CONFERMA->isHidden());
-    EXPECT_EQ(f.List1->ListIndex(), 0);
-    EXPECT_TRUE(ui().messaggi.empty());
-
-    f.RICERCA_Click(1);  // new search
-    EXPECT_EQ(f.List1->ListCount(), 0);
-    EXPECT_FALSE(f.RICERCA[0]->isHidden());
-    EXPECT_TRUE(f.CONFERMA->isHidden());
-
-    // Code: numeric comparison, so "3" finds "003".
-    f.SSOption1[1]->setChecked(true);
-    f.NOME->setText("3");
-    f.RICERCA_Click(0);
-    EXPECT_EQ(righe(f), (std::vector<std::string>{"003 " + n30("Rossini srl")}));
-    f.RICERCA_Click(1);
-
-    f.NOME->setText("77");
-    f.RICERCA_Click(0);
-    ASSERT_EQ(ui().messaggi.size(), 1u);
-    EXPECT_EQ(ui().messaggi[0].testo, "NESSUN RECORD TROVATO");
-    EXPECT_EQ(ui().messaggi[0].icona, platform::Icona::Informazione);
-    EXPECT_EQ(ui().messaggi[0].titolo, "Ponteval");
-
-    // No text: one message, and the not-found one is not added to it.
-    ui().messaggi.clear();
-    f.NOME->setText("   ");
-    f.RICERCA_Click(0);
-    ASSERT_EQ(ui().messaggi.size(), 1u);
-    EXPECT_EQ(ui().messaggi[0].testo, "MANCA IL TESTO DELLA RICERCA");
-    EXPECT_EQ(ui().messaggi[0].titolo, "Ponteval");
-    EXPECT_EQ(f.senzaTesto, 1);
+    // Name: the start of the field, upper-cased on both sides; code: numeric, "3" finds "003".
+    const struct {
+        int opzione;
+        const char* testo;
+        std::vector<std::string> attese;
+        const char* messaggio;
+    } casi[] = {
+        {0, " ros ", {"003 " + n30("Rossini srl"), "006 " + n30("ROSSO")}, nullptr},
+        {1, "3", {"003 " + n30("Rossini srl")}, nullptr},
+        {1, "77", {}, "NESSUN RECORD TROVATO"},
+        {1, "   ", {}, "MANCA IL TESTO DELLA RICERCA"},  // and not the not-found one as well
+    };
+    for (const auto& c : casi) {
+        ui().messaggi.clear();
+        f.SSOption1[c.opzione]->setChecked(true);
+        f.NOME->setText(c.testo);
+        f.RICERCA_Click(0);
+        EXPECT_EQ(righe(f), c.attese) << c.testo;
+        EXPECT_EQ(f.CONFERMA->isHidden(), c.attese.empty()) << c.testo;
+        ASSERT_EQ(ui().messaggi.size(), c.messaggio ? 1u : 0u) << c.testo;
+        if (c.messaggio) {
+            EXPECT_EQ(ui().messaggi[0].testo, c.messaggio);
+        }
+        f.RICERCA_Click(1);  // new search
+        EXPECT_EQ(f.List1->ListCount(), 0);
+        EXPECT_FALSE(f.RICERCA[0]->isHidden());
+    }
 
     // Enter on an option keeps it; leaving confirms nothing.
     f.SSOption1_KeyPress(1, 13);
@@ -156,13 +138,12 @@ TEST_F(ProvaRicerca, TipiDiTracciatoEFileNonAmmesso) {
     EXPECT_EQ(f.List1->List(0), "001TEATRO ROS " + (std::string("I") + std::string(21, ' ')));
 
     f.RICERCA_Click(1);
-    f.impostaParametri("000000000000" + std::string("001") + "04");
+    f.impostaParametri("000000000000" + std::string("001") + "04");  // kind 4: code 10 from 3
     f.SSOption1[0]->setChecked(true);
     f.NOME->setText("x");
     f.RICERCA_Click(0);
     EXPECT_EQ(f.lunghezzaCodice, 10);
     EXPECT_EQ(f.inizioNome, 13);
-
     // A file the search does not know: the window unloads itself, without a message.
     ui().messaggi.clear();
     f.impostaParametri("003003030006003" + std::string("0"));

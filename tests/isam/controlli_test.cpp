@@ -1,7 +1,5 @@
 // The argument checks, their messages and their order; initialisation.
 
-#include <filesystem>
-
 #include "archive/catalogo.h"
 #include "archive/traccia.h"
 #include "indice_prova.h"
@@ -70,7 +68,7 @@ TEST_F(Controlli, OgniControlloMostraIlSuoMessaggioERestituisceMenoUno) {
 TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
     // A closed file under a company folder: the open and the recreation both need the
     // company, set once by the caller.
-    std::filesystem::create_directory(cartella.file("DITTA012"));
+    a.cartella("DITTA012");
     archive::DITTAOPEN = "12";
     EXPECT_EQ(ISAM(prova::IDX_DITTA, "", isam::ISAM_INIZIALIZZA, 0), 0);
     EXPECT_TRUE(ui().messaggi.empty());
@@ -78,7 +76,7 @@ TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
     std::string radice;
     for (int i = 0; i < 128; ++i)
         radice += vuota;
-    EXPECT_EQ(cartella.leggi("DITTA012/IDXD.DAT"), radice);
+    EXPECT_EQ(a.leggi("DITTA012\\IDXD.DAT"), radice);
     EXPECT_NE(archive::CANALE[11], 0);
 
     // A grown index goes back to its root only; find and next see it empty.
