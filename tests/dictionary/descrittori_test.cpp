@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "dictionary/buffers.h"
 #include "runtime/numeri.h"
 
 using namespace dictionary;
@@ -29,4 +30,16 @@ TEST(Descrittori, CampiConservatiBenFormatiESenzaSovrapposizioni) {
     std::sort(intervalli.begin(), intervalli.end());
     for (size_t i = 1; i < intervalli.size(); ++i)
         EXPECT_LT(intervalli[i - 1].second, intervalli[i].first);
+}
+
+TEST(Buffer, NomiDistintiEAzzeramento) {
+    std::set<std::string*> distinti;
+    for (int i = 0; i < NUMERO_BUFFER; ++i)
+        *(*distinti.insert(bufferPerNome(nomeBuffer(i))).first) = "dati";
+    EXPECT_EQ(distinti.size(), static_cast<size_t>(NUMERO_BUFFER));
+    EXPECT_EQ(nomeBuffer(NUMERO_BUFFER), "");
+    EXPECT_EQ(nomeBuffer(-1), "");
+    azzeraBuffer();
+    for (std::string* b : distinti)
+        EXPECT_TRUE(b->empty());
 }
