@@ -64,7 +64,7 @@ TEST(ElencoComuni, TolerantOfLayoutStrictOnContent) {
     for (const char* riga :
          {"H501\tROMA\tRM\textra", "h501\tROMA\tRM", "H50\tROMA\tRM", "H5011\tROMA\tRM",
           "1501\tROMA\tRM", "H50X\tROMA\tRM", "H501\tRoma\tRM", "H501\t\tRM",
-          "H501\tSTATI UNITI D'AMERICA\tEE", "D704\tFORL\xC3\x8C\tFC", "H501\tROMA\tR1"})
+          "H501\tSTATI UNITI D'AMERICA\tEE", "D704\tFORL\xC3\x8C\tFC", "H501\tROMA\tR", "H501\tROMA\tR1"})
         EXPECT_NE(rifiuto(riga), "") << riga;
     EXPECT_EQ(rifiuto("H501\tSTATI UNITI D'AMERIC\tEE\n"), "");  // 20 characters
     EXPECT_THROW(fiscalcode::leggiElencoComuni("/nonexistent/comuni.txt"), ErroreElencoComuni);
@@ -101,6 +101,7 @@ TEST_F(FileComuni, WrittenInCodeOrderReplacedWholeRefusalsLeaveItAsItWas) {
     EXPECT_THROW(fiscalcode::scriviFileComuni({}), ErroreElencoComuni);
     EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}, {"H501", "ROMA", "RM"}}),
                  ErroreElencoComuni);
+    EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "roma", "RM"}}), ErroreElencoComuni);
     // A catalogue whose records cannot hold the province; then the shortest that can.
     archivio->catalogo({4, "COMUNI.DAT", 28});
     EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}}), ErroreElencoComuni);
@@ -127,6 +128,7 @@ TEST_F(FileComuni, DecodingDateSexAndEveryDemoMunicipality) {
         std::string atteso;
     } casi[] = {
         {"MRTMTT25D09F205Z", atteso("090425", "MILANO", "MI")},
+        {"BNCLRA85M45H501M", atteso("050885", "ROMA", "RM", "F")},
         {"BNCLRA85M45Z719E", atteso("050885", "NUOVA ZELANDA", "EE", "F")},
         {"RSSMRA80T71A345X", atteso("311280", "L'AQUILA", "AQ", "F")},
         {"RSSMRA80B29H501Q", atteso("290280", "ROMA", "RM")},
