@@ -13,14 +13,10 @@ namespace {
 
 class Formato : public prova::ProvaIsam {};
 
-std::string chiave3(int i) {
-    std::string k = std::to_string(i);
-    return std::string(3 - k.size(), '0') + k;
-}
-
-std::string chiave4(int i) {
-    std::string k = std::to_string(i);
-    return std::string(4 - k.size(), '0') + k;
+// i in `n` digits with leading zeros.
+std::string cifre(int i, size_t n) {
+    const std::string k = std::to_string(i);
+    return std::string(n - k.size(), '0') + k;
 }
 
 TEST_F(Formato, PrimaInserzioneEDivisioneDellaFogliaScrivonoIByteDelFormato) {
@@ -32,10 +28,10 @@ TEST_F(Formato, PrimaInserzioneEDivisioneDellaFogliaScrivonoIByteDelFormato) {
     // 127 keys in the leaf, then a key below all: separators follow it up to the root.
     nuovoIndice(IDX3);
     for (int i = 1; i <= 127; ++i)
-        ASSERT_EQ(ISAM(IDX3, chiave3(2 * i), 1, 1000 + i), 0);
+        ASSERT_EQ(ISAM(IDX3, cifre(2 * i, 3), 1, 1000 + i), 0);
     std::vector<std::string> foglia;
     for (int i = 1; i <= 127; ++i)
-        foglia.push_back(voce(chiave3(2 * i), '3', 1000 + i));
+        foglia.push_back(voce(cifre(2 * i, 3), '3', 1000 + i));
     EXPECT_EQ(byte(IDX3), blocco(3, '1', {voce("002", '1', 2)}) +
                               blocco(3, '2', {voce("002", '2', 3)}) + blocco(3, '3', foglia));
 
@@ -46,23 +42,23 @@ TEST_F(Formato, PrimaInserzioneEDivisioneDellaFogliaScrivonoIByteDelFormato) {
     const std::vector<std::string> bassa(foglia.begin(), foglia.begin() + 64);
     const std::vector<std::string> alta(foglia.begin() + 64, foglia.end());
     const std::string atteso = blocco(3, '1', {voce("000", '1', 2)}) +
-                               blocco(3, '2', {voce("000", '2', 3), voce(chiave3(128), '2', 4)}) +
+                               blocco(3, '2', {voce("000", '2', 3), voce(cifre(128, 3), '2', 4)}) +
                                blocco(3, '3', bassa) + blocco(3, '3', alta);
     EXPECT_EQ(byte(IDX3), atteso);
-    EXPECT_EQ(ISAM(IDX3, chiave3(128), isam::ISAM_TROVA, 0), 1064);
+    EXPECT_EQ(ISAM(IDX3, cifre(128, 3), isam::ISAM_TROVA, 0), 1064);
     EXPECT_EQ(guasti(IDX3), "");
 
     // Deleting the first key of the first leaf moves the separators back up.
     EXPECT_EQ(ISAM(IDX3, "000", isam::ISAM_CANCELLA, 0), 999999);
     const std::vector<std::string> bassa2(foglia.begin() + 1, foglia.begin() + 64);
     EXPECT_EQ(byte(IDX3), blocco(3, '1', {voce("002", '1', 2)}) +
-                              blocco(3, '2', {voce("002", '2', 3), voce(chiave3(128), '2', 4)}) +
+                              blocco(3, '2', {voce("002", '2', 3), voce(cifre(128, 3), '2', 4)}) +
                               blocco(3, '3', bassa2) + blocco(3, '3', alta));
 
     // Emptied, the index keeps its abandoned blocks and starts over from records 1 to 3.
     const auto n = byte(IDX3).size();
     for (int i = 1; i <= 127; ++i)
-        ASSERT_EQ(ISAM(IDX3, chiave3(2 * i), isam::ISAM_CANCELLA, 0), 1000 + i);
+        ASSERT_EQ(ISAM(IDX3, cifre(2 * i, 3), isam::ISAM_CANCELLA, 0), 1000 + i);
     EXPECT_EQ(byte(IDX3).substr(0, 1280), blocco(3, '1', {}));
     EXPECT_EQ(ISAM(IDX3, "ZZZ", isam::ISAM_INSERISCI, 5), 0);
     const std::string dopo = byte(IDX3);
@@ -78,13 +74,13 @@ TEST(RicercaNelBlocco, TrovaOgniChiaveEIlVicinoGiustoConUnoDueTreE127Voci) {
         SCOPED_TRACE(n);
         std::vector<std::string> voci;
         for (int i = 1; i <= n; ++i)
-            voci.push_back(voce(chiave4(10 * i), '3', i));
+            voci.push_back(voce(cifre(10 * i, 4), '3', i));
         const std::string b = blocco(4, '3', voci);
         ASSERT_EQ(isam::vociUsate(b, f), n);
         for (int i = 1; i <= n; ++i) {
-            EXPECT_EQ(isam::cercaNelBlocco(b, f, chiave4(10 * i), n), i);
+            EXPECT_EQ(isam::cercaNelBlocco(b, f, cifre(10 * i, 4), n), i);
             // Absent keys land on the last entry below them.
-            EXPECT_EQ(isam::cercaNelBlocco(b, f, chiave4(10 * i + 5), n), i);
+            EXPECT_EQ(isam::cercaNelBlocco(b, f, cifre(10 * i + 5, 4), n), i);
         }
         EXPECT_EQ(isam::cercaNelBlocco(b, f, "0000", n), 1);
         EXPECT_EQ(isam::cercaNelBlocco(b, f, "\xFC\xFC\xFC\xFC", n), n == 0 ? 1 : n);

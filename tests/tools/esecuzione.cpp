@@ -25,21 +25,14 @@ Esito vxarchivio(const std::vector<std::string>& argomenti, const std::string& i
         argv.push_back(t.data());
     argv.push_back(nullptr);
 
-    std::map<std::string, std::string> variabili;
+    // The environment, less what `ambiente` replaces or removes, plus what it sets.
+    std::vector<std::string> righe;
     for (char** e = environ; *e; ++e) {
         const std::string v = *e;
-        const auto uguale = v.find('=');
-        if (uguale != std::string::npos) variabili[v.substr(0, uguale)] = v.substr(uguale + 1);
+        if (!ambiente.count(v.substr(0, v.find('=')))) righe.push_back(v);
     }
-    for (const auto& [nome, valore] : ambiente) {
-        if (valore.empty())
-            variabili.erase(nome);
-        else
-            variabili[nome] = valore;
-    }
-    std::vector<std::string> righe;
-    for (const auto& [nome, valore] : variabili)
-        righe.push_back(nome + "=" + valore);
+    for (const auto& [nome, valore] : ambiente)
+        if (!valore.empty()) righe.push_back(nome + "=" + valore);
     std::vector<char*> envp;
     for (auto& r : righe)
         envp.push_back(r.data());
