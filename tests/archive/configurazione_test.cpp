@@ -1,7 +1,6 @@
 // Configuration from the registry export file and from the path files.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "archive/versione.h"
 #include "platform/fine_programma.h"
 #include "support/archivio_prova.h"
+#include "support/processi.h"
 #include "support/prova_base.h"
 
 using namespace archive;
@@ -84,9 +84,6 @@ TEST_F(Configurazione, FileDeiPercorsiMancantiOVuoti) {
         EXPECT_EQ(codice, platform::USCITA_CONFIGURAZIONE);
         ASSERT_EQ(ui().messaggi.size(), 1u);
         EXPECT_EQ(ui().messaggi[0].testo, ERRORE_CONFIGURAZIONE);
-        EXPECT_EQ(ui().messaggi[0].icona, platform::Icona::Critica);
-        EXPECT_EQ(ui().messaggi[0].pulsanti, platform::Pulsanti::OK);
-        EXPECT_EQ(ui().messaggi[0].titolo, "Ponteval");
     };
     prova(nullptr, nullptr);
     prova("C:\\ARCHIVI\r\n", nullptr);
@@ -116,30 +113,17 @@ TEST_F(Configurazione, InformazioniProgetto) {
     EXPECT_EQ(ui().messaggi[0].testo,
               "Programma ponteval\r\rNome EXE : VXMIRA.EXE\rNome VBP : VXMIRA.VBP\rVersione : " +
                   std::string(VERSIONE) + "\r");
-    EXPECT_EQ(ui().messaggi[0].icona, platform::Icona::Informazione);
-    EXPECT_EQ(ui().messaggi[0].titolo, "Informazioni Progetto ponteval");
 }
 
 TEST_F(Configurazione, UnaSecondaCopiaFinisceSubito) {
     registro("");
     CONFIGREGISTRO();  // this process is now the running copy
     for (auto configura : {&CONFIGREGISTRO, &CONFIGFILE}) {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            int codice = 0;
-            try {
-                configura();
-            } catch (const platform::FineProgramma& f) {
-                codice = f.codice;
-            } catch (...) {
-                codice = 98;
-            }
+        const pid_t pid = supporto::figlio([&] {
+            const int codice = supporto::codiceFine(configura);
             _exit(ui().messaggi.empty() ? codice : 97);
-        }
-        int stato = 0;
-        waitpid(pid, &stato, 0);
-        ASSERT_TRUE(WIFEXITED(stato));
-        EXPECT_EQ(WEXITSTATUS(stato), platform::USCITA_ALTRA_COPIA);
+        });
+        EXPECT_EQ(supporto::attendi(pid), platform::USCITA_ALTRA_COPIA);
     }
 }
 

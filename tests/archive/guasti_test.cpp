@@ -150,10 +150,6 @@ TEST_F(Guasti, AggiornamentoDiUnRecordSottoSemaforo) {
         archive::CHIUDIFILE(2);
         archive::CHIUDISEMA();
     };
-    const std::vector<int> quante = conteggio([&] { archivioIniziale(); }, aggiorna);
-    // catalogue, data file, semaphore; catalogue and record; the record; its flush; the lock
-    EXPECT_EQ(quante, (std::vector<int>{3, 2, 1, 1, 0, 1}));
-
     const int provati =
         ogniGuasto([&] { archivioIniziale(); }, aggiorna,
                    [&](Chiamata c, int, const Codice& codice, int fine) {
@@ -182,12 +178,9 @@ TEST_F(Guasti, FineDelGiroNonLasciaIlFileDiTaskAMeta) {
         archive::SCRIVIREC(2, 1, std::string(LUNGHEZZA, 'A'));
         archive::TERMINA();
     };
-    const std::vector<int> quante = conteggio(prepara, termina);
-    EXPECT_EQ(quante[static_cast<size_t>(Chiamata::Rinomina)], 1);
-    EXPECT_GE(quante[static_cast<size_t>(Chiamata::Sincronia)], 3);  // temporary, folder, file 2
-
     const std::string cartella = std::filesystem::path(a.locale(task)).parent_path();
-    ogniGuasto(prepara, termina, [&](Chiamata, int, const Codice& codice, int fine) {
+    // Opens, writes, the three flushes (temporary, folder, file 2) and the rename at least.
+    const int provati = ogniGuasto(prepara, termina, [&](Chiamata, int, const Codice& codice, int fine) {
         attesoRapporto(fine, codice.numero);
         const std::string ora = a.leggi(task);
         EXPECT_TRUE(ora == vecchio || ora == nuovo) << ora;
@@ -199,6 +192,7 @@ TEST_F(Guasti, FineDelGiroNonLasciaIlFileDiTaskAMeta) {
         }
         EXPECT_EQ(file, 1);
     });
+    EXPECT_GE(provati, 6 * static_cast<int>(CODICI.size()));
 
     prepara();
     EXPECT_EQ(comeEvento(termina), platform::USCITA_NORMALE);

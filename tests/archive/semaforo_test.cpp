@@ -1,14 +1,8 @@
-// The archive semaphore between real processes, and the end of the run. Updates under the
-// semaphore by many processes at once are checked in the tools suite.
+// The end of the run. Exclusion under the semaphore between processes is checked by the
+// many-process test of the tools suite.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
-#include <thread>
 
 #include "archive/configurazione.h"
 #include "archive/semaforo.h"
@@ -16,7 +10,6 @@
 #include "platform/canali.h"
 #include "platform/fine_programma.h"
 #include "support/archivio_prova.h"
-#include "support/processi.h"
 #include "support/prova_base.h"
 
 using namespace archive;
@@ -32,31 +25,6 @@ class Semaforo : public supporto::ProvaBase {
         a.impostaGlobali();
     }
 };
-
-using supporto::attendi;
-using supporto::figlio;
-
-TEST_F(Semaforo, IlSecondoProcessoEntraSoloDopoIlRilascio) {
-    APRISEMA();
-    EXPECT_NE(CANALE[FILE_SEMAFORO], 0);
-    EXPECT_TRUE(a.esiste("QZSEMA.DAT"));  // created empty
-    const std::string segno = a.locale("ENTRATO");
-    const pid_t pid = figlio([&] {
-        APRISEMA();
-        std::FILE* f = std::fopen(segno.c_str(), "w");
-        if (f) std::fclose(f);
-        CHIUDISEMA();
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    EXPECT_FALSE(std::filesystem::exists(segno));
-    int stato = 0;
-    EXPECT_EQ(waitpid(pid, &stato, WNOHANG), 0);  // still waiting
-    CHIUDISEMA();
-    EXPECT_EQ(CANALE[FILE_SEMAFORO], 0);
-    EXPECT_EQ(attendi(pid), 0);
-    EXPECT_TRUE(std::filesystem::exists(segno));
-    EXPECT_EQ(a.leggi("QZSEMA.DAT"), "");
-}
 
 TEST_F(Semaforo, ChiusuraSenzaAperturaNonFaNulla) {
     FAIOPEN(30);

@@ -1,5 +1,3 @@
-// File slots and record input/output on real files.
-
 #include <gtest/gtest.h>
 
 #include "archive/catalogo.h"

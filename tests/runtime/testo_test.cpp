@@ -6,8 +6,7 @@
 
 using namespace runtime;
 
-namespace {
-int numeroErrore(const std::function<void()>& f) {
+static int erroreDi(const std::function<void()>& f) {
     try {
         f();
     } catch (const ErroreRuntime& e) {
@@ -15,80 +14,56 @@ int numeroErrore(const std::function<void()>& f) {
     }
     return 0;
 }
-}  // namespace
 
-TEST(Testo, MidLeftRightAiMargini) {
-    EXPECT_EQ(MID("ABCDE", 2, 3), "BCD");
-    EXPECT_EQ(MID("ABCDE", 4), "DE");
-    EXPECT_EQ(MID("ABCDE", 4, 10), "DE");  // past the end: what remains
-    EXPECT_EQ(MID("ABCDE", 6, 1), "");     // start past the end
-    EXPECT_EQ(MID("ABCDE", 1000000, 1), "");
-    EXPECT_EQ(MID("ABCDE", 1, 0), "");
-    EXPECT_EQ(numeroErrore([] { MID("ABC", 0, 1); }), 5);
-    EXPECT_EQ(numeroErrore([] { MID("ABC", 1, -1); }), 5);  // never "to the end"
-    EXPECT_EQ(LEFT("ABC", 5), "ABC");
-    EXPECT_EQ(RIGHT("ABC", 2), "BC");
-    EXPECT_EQ(RIGHT("ABC", 9), "ABC");
-    EXPECT_EQ(RIGHT("000"
-                    "7",
-                    3),
-              "007");
-    EXPECT_EQ(numeroErrore([] { LEFT("ABC", -1); }), 5);
-    EXPECT_EQ(numeroErrore([] { RIGHT("ABC", -1); }), 5);
+TEST(Testo, MidLeftRightInstrAiMargini) {
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {MID("ABCDE", 2, 3), "BCD"}, {MID("ABCDE", 4), "DE"}, {MID("ABCDE", 4, 10), "DE"},
+        {MID("ABCDE", 6, 1), ""}, {MID("ABCDE", 1000000, 1), ""}, {MID("ABCDE", 1, 0), ""},
+        {LEFT("ABC", 5), "ABC"}, {RIGHT("ABC", 2), "BC"}, {RIGHT("ABC", 9), "ABC"},
+        {RIGHT("0007", 3), "007"}, {TRIM("  a b \t "), "a b \t"}, {LTRIM("  x "), "x "},
+        {RTRIM("  x "), "  x"}, {TRIM("    "), ""}, {SPACE(3), "   "}, {STRING(4, '0'), "0000"},
+        {UCASE("rossi \xE0\xE8\xEC\xF2\xF9 \x9C\xFF\xF7\xDF"), "ROSSI \xC0\xC8\xCC\xD2\xD9 \x8C\x9F\xF7\xDF"},
+        {LCASE("ROSSI \xC0\x8C"), "rossi \xE0\x9C"},
+        {std::to_string(INSTR("ABCABC", "C")), "3"}, {std::to_string(INSTR(4, "ABCABC", "C")), "6"},
+        {std::to_string(INSTR(7, "ABCABC", "C")), "0"}, {std::to_string(INSTR("ABC", "Z")), "0"},
+        {std::to_string(INSTR("", "Z")), "0"}, {std::to_string(INSTR(2, "ABC", "")), "2"},
+    };
+    // clang-format on
+    for (size_t i = 0; i < casi.size(); ++i) EXPECT_EQ(casi[i].first, casi[i].second) << "riga " << i;
+    // Negative lengths are an error, never "to the end".
+    for (auto f : std::vector<std::function<void()>>{
+             [] { MID("ABC", 0, 1); }, [] { MID("ABC", 1, -1); }, [] { LEFT("ABC", -1); },
+             [] { RIGHT("ABC", -1); }, [] { INSTR(0, "ABC", "A"); }, [] { SPACE(-1); }})
+        EXPECT_EQ(erroreDi(f), 5);
 }
 
 TEST(Testo, MidAssegnatoNonCambiaLaLunghezza) {
     std::string s = "ABCDE";
     MIDASSIGN(s, 2, "xy");
     EXPECT_EQ(s, "AxyDE");
-    MIDASSIGN(s, 4, "12345");  // only what fits
+    MIDASSIGN(s, 4, "12345");
     EXPECT_EQ(s, "Axy12");
-    MIDASSIGN(s, 1, 1, "QQQ");  // at most the given length
+    MIDASSIGN(s, 1, 1, "QQQ");
     EXPECT_EQ(s, "Qxy12");
-    EXPECT_EQ(numeroErrore([&] { MIDASSIGN(s, 6, "Z"); }), 5);
-    EXPECT_EQ(numeroErrore([&] { MIDASSIGN(s, 0, "Z"); }), 5);
-    EXPECT_EQ(numeroErrore([&] { MIDASSIGN(s, 1, -1, "Z"); }), 5);
+    EXPECT_EQ(erroreDi([&] { MIDASSIGN(s, 6, "Z"); }), 5);
+    EXPECT_EQ(erroreDi([&] { MIDASSIGN(s, 0, "Z"); }), 5);
+    EXPECT_EQ(erroreDi([&] { MIDASSIGN(s, 1, -1, "Z"); }), 5);
     EXPECT_EQ(s, "Qxy12");
-}
-
-TEST(Testo, InstrTrimMaiuscoleSpazi) {
-    EXPECT_EQ(INSTR("ABCABC", "C"), 3);
-    EXPECT_EQ(INSTR(4, "ABCABC", "C"), 6);
-    EXPECT_EQ(INSTR(7, "ABCABC", "C"), 0);
-    EXPECT_EQ(INSTR("ABC", "Z"), 0);
-    EXPECT_EQ(INSTR("", "Z"), 0);
-    EXPECT_EQ(INSTR(2, "ABC", ""), 2);
-    EXPECT_EQ(numeroErrore([] { INSTR(0, "ABC", "A"); }), 5);
-
-    EXPECT_EQ(TRIM("  a b \t "), "a b \t");  // blanks only
-    EXPECT_EQ(LTRIM("  x "), "x ");
-    EXPECT_EQ(RTRIM("  x "), "  x");
-    EXPECT_EQ(TRIM("    "), "");
-
-    EXPECT_EQ(UCASE("rossi \xE0\xE8\xEC\xF2\xF9 \x9C\xFF\xF7\xDF"),
-              "ROSSI \xC0\xC8\xCC\xD2\xD9 \x8C\x9F\xF7\xDF");
-    EXPECT_EQ(LCASE("ROSSI \xC0\x8C"), "rossi \xE0\x9C");
-    EXPECT_EQ(SPACE(3), "   ");
-    EXPECT_EQ(STRING(4, '0'), "0000");
-    EXPECT_EQ(numeroErrore([] { SPACE(-1); }), 5);
 }
 
 TEST(Intero16, OverflowErrore6) {
     EXPECT_EQ(somma16(32766, 1), 32767);
-    EXPECT_EQ(numeroErrore([] { somma16(32767, 1); }), 6);
-    EXPECT_EQ(numeroErrore([] { differenza16(-32768, 1); }), 6);
-    EXPECT_EQ(numeroErrore([] { prodotto16(200, 200); }), 6);
+    EXPECT_EQ(erroreDi([] { somma16(32767, 1); }), 6);
+    EXPECT_EQ(erroreDi([] { differenza16(-32768, 1); }), 6);
+    EXPECT_EQ(erroreDi([] { prodotto16(200, 200); }), 6);
     EXPECT_EQ(a16(-32768), -32768);
 }
 
 TEST(Errori, DescrizioniEErrno) {
     EXPECT_EQ(ErroreRuntime{59}.descrizione(), "Lunghezza del record non valida");
     EXPECT_EQ(ErroreRuntime{55}.descrizione(), "File gi\xE0 aperto");
-    EXPECT_EQ(ErroreRuntime{9999}.descrizione(),
-              "Errore definito dall'applicazione o dall'oggetto");
-    EXPECT_EQ(erroreDaErrno(ENOENT), 53);
-    EXPECT_EQ(erroreDaErrno(ENOSPC), 61);
-    EXPECT_EQ(erroreDaErrno(EIO), 57);
-    EXPECT_EQ(erroreDaErrno(EACCES), 75);
-    EXPECT_EQ(erroreDaErrno(EMFILE), 67);
+    EXPECT_EQ(ErroreRuntime{9999}.descrizione(), "Errore definito dall'applicazione o dall'oggetto");
+    for (auto [e, n] : std::vector<std::pair<int, int>>{{ENOENT, 53}, {ENOSPC, 61}, {EIO, 57}, {EACCES, 75}, {EMFILE, 67}})
+        EXPECT_EQ(erroreDaErrno(e), n) << e;
 }

@@ -55,12 +55,7 @@ ArchivioProva::ArchivioProva(const std::vector<VoceCatalogo>& voci) {
     cartella(ARCHIVI);
     cartella(PROGRAMMI);
     impostaGlobali();
-    for (const auto& v : voci) {
-        if (v.numero < 1) throw std::invalid_argument("file number below 1");
-        if (record_.size() < static_cast<size_t>(v.numero))
-            record_.resize(static_cast<size_t>(v.numero), std::string(79, ' '));
-        record_[static_cast<size_t>(v.numero) - 1] = recordCatalogo(v.modello, v.lunghezza);
-    }
+    for (const auto& v : voci) catalogo(v);
     riscriviCatalogo();
 }
 
