@@ -1,7 +1,7 @@
 // The data-entry table: a decimal retyped after Backspace lands where the blanked one stood,
 // for every type with decimals.
 
-#include "test_menu2_prova.h"
+#include "menu2_prova.h"
 
 namespace {
 
