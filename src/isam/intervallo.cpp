@@ -8,21 +8,6 @@ namespace isam {
 
 namespace {
 
-// Held for one leaf; given back however the reading ends.
-class Semaforo {
-  public:
-    Semaforo() { archive::APRISEMA(); }
-    ~Semaforo() {
-        try {
-            archive::CHIUDISEMA();
-        } catch (...) {
-            // The error that is travelling matters more; the end of the run closes it anyway.
-        }
-    }
-    Semaforo(const Semaforo&) = delete;
-    Semaforo& operator=(const Semaforo&) = delete;
-};
-
 struct Esito {
     bool fine = false;       // nothing more to hand out after this leaf
     bool rifiutato = false;  // the checks of the call refused it
@@ -106,7 +91,7 @@ double scorriIntervallo(double numeroFile, const std::string& chiave, std::strin
         foglio.clear();
         Esito esito;
         {
-            const Semaforo semaforo;
+            const archive::SemaforoTenuto semaforo;
             esito = leggiFoglio(numeroFile, ultima, saltaFoglio, prefisso, foglio);
         }
         if (esito.rifiutato) return -1;

@@ -56,14 +56,7 @@ void scriviNuovoAssunto(double numeroRecord) {
 
     // The journal entry reaches the disk before the record is written; if it cannot be
     // written the worker file is not touched and the error goes to the report.
-    archive::APRISEMA();
-    try {
-        journal::scriviConGiornale(numeroRecord, nuovo);
-    } catch (...) {
-        archive::CHIUDISEMA();
-        throw;
-    }
-    archive::CHIUDISEMA();
+    archive::conSemaforo([&] { journal::scriviConGiornale(numeroRecord, nuovo); });
 }
 
 }  // namespace startup

@@ -7,7 +7,6 @@
 #include <istream>
 #include <memory>
 #include <ostream>
-#include <type_traits>
 #include <vector>
 
 #include "archive/catalogo.h"
@@ -119,25 +118,6 @@ long long lunghezzaFile(double numero) {
     return platform::lunghezzaCanale(archive::CANALE[static_cast<int>(numero)]);
 }
 
-// Runs `azione` holding the archive semaphore.
-template <typename F>
-auto conSemaforo(F azione) {
-    archive::APRISEMA();
-    try {
-        if constexpr (std::is_void_v<decltype(azione())>) {
-            azione();
-            archive::CHIUDISEMA();
-        } else {
-            auto risultato = azione();
-            archive::CHIUDISEMA();
-            return risultato;
-        }
-    } catch (...) {
-        archive::CHIUDISEMA();
-        throw;
-    }
-}
-
 // ---- descriptors and records ----
 
 void controllaDescrittore(const std::string& d) {
@@ -215,7 +195,7 @@ long percorri(double indice, F perOgniChiave) {
     bool primo = true;
     for (;;) {
         const double r =
-            conSemaforo([&] { return isam::ISAM(indice, chiave, isam::ISAM_SUCCESSIVA, 0); });
+            archive::conSemaforo([&] { return isam::ISAM(indice, chiave, isam::ISAM_SUCCESSIVA, 0); });
         if (r == isam::ISAM_FINE) return quante;
         if (!primo && !(isam::CHIAVEISAM_S > chiave))
             throw runtime::ErroreRuntime{isam::ERRORE_INDICE_DANNEGGIATO};
@@ -420,7 +400,7 @@ int comandoCampoScrivi(Flussi& f, const std::string& descrittore, const std::str
     const double nf = apriFile(file);
     controllaCampoNelRecord(descrittore, k, lunghezzaRecord(nf));
     std::string record;
-    const bool scritto = conSemaforo([&] {
+    const bool scritto = archive::conSemaforo([&] {
         if (archive::LEGGIREC(nf, n) != 0) return false;
         record = archive::AREAREC[static_cast<int>(nf)];
         dictionary::RepoW(descrittore, std::string_view(valore), k, record);
@@ -445,7 +425,7 @@ int comandoIsam(Flussi& f, const std::string& operazione, const std::string& ind
             archive::LUNRECBASE / 128 <= 7)
             throw ErroreUso("il file " + indice + " non e' un indice");
         stampaRisultato(f, isam::ISAM_INIZIALIZZA,
-                        conSemaforo([&] { return isam::ISAM(ni, "", isam::ISAM_INIZIALIZZA, 0); }));
+                        archive::conSemaforo([&] { return isam::ISAM(ni, "", isam::ISAM_INIZIALIZZA, 0); }));
         return ESITO_OK;
     }
     const double ni = apriFile(indice, "numero di indice");
@@ -456,7 +436,7 @@ int comandoIsam(Flussi& f, const std::string& operazione, const std::string& ind
                         [](const Operazione& o) { return o.codice != isam::ISAM_INIZIALIZZA; }) &&
             operazioni.front().codice != isam::ISAM_INIZIALIZZA)
             controllaNonVuoto(ni);
-        conSemaforo([&] {
+        archive::conSemaforo([&] {
             for (const auto& op : operazioni)
                 stampaRisultato(f, op.codice, isam::ISAM(ni, op.chiave, op.codice, op.record));
         });
@@ -484,7 +464,7 @@ int comandoIsam(Flussi& f, const std::string& operazione, const std::string& ind
         throw ErroreUso("operazione isam sconosciuta: " + operazione);
     }
     controllaChiave(ni, chiave, codice == isam::ISAM_SUCCESSIVA);
-    const double r = conSemaforo([&] { return isam::ISAM(ni, chiave, codice, record); });
+    const double r = archive::conSemaforo([&] { return isam::ISAM(ni, chiave, codice, record); });
     stampaRisultato(f, codice, r);
     return r == -1 || r == isam::ISAM_FINE ? ESITO_NON_TROVATO : ESITO_OK;
 }
@@ -513,7 +493,7 @@ int comandoIndiceRicostruisci(Flussi& f, const std::string& indice, const std::s
                         " caratteri");
 
     long inseriti = 0;
-    conSemaforo([&] {
+    archive::conSemaforo([&] {
         isam::ISAM(ni, "", isam::ISAM_INIZIALIZZA, 0);
         for (double r = 1;; ++r) {
             if (archive::LEGGIREC(nd, r) != 0) break;

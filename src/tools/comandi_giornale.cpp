@@ -32,15 +32,7 @@ void controllaFileDipendenti() {
 
 journal::Giornale leggi(long conImmagini) {
     controllaFileDipendenti();
-    archive::APRISEMA();
-    try {
-        journal::Giornale g = journal::leggiGiornale(conImmagini);
-        archive::CHIUDISEMA();
-        return g;
-    } catch (...) {
-        archive::CHIUDISEMA();
-        throw;
-    }
+    return archive::conSemaforo([&] { return journal::leggiGiornale(conImmagini); });
 }
 
 std::string tipo(const journal::Voce& v) {

@@ -50,21 +50,6 @@ std::string conSegno(double x) {
     return (x >= 0 ? " " : "") + runtime::testoNumero(x);
 }
 
-// Holds the archive semaphore for one read; given back however the read ends.
-class Semaforo {
-  public:
-    Semaforo() { archive::APRISEMA(); }
-    ~Semaforo() {
-        try {
-            archive::CHIUDISEMA();
-        } catch (...) {
-            // The error that is travelling matters more; the end of the run closes it anyway.
-        }
-    }
-    Semaforo(const Semaforo&) = delete;
-    Semaforo& operator=(const Semaforo&) = delete;
-};
-
 // Enter on a focused button presses it, as Space does. The buttons are not auto-default:
 // a dialog's default button would take the Enter meant for the lists and the tab strips.
 class InvioPremePulsante : public QObject {
@@ -468,7 +453,7 @@ void CODVEC::VERIF() {
     const double ditta = VAL(LEFT(chiave, 3));
     bool manca = true;
     if (ditta >= 1 && ditta == runtime::INT(ditta)) {
-        const Semaforo semaforo;
+        const archive::SemaforoTenuto semaforo;
         manca = archive::LEGGIREC(FILE_DITTE, ditta) == 1;
         if (!manca) dictionary::DITX_S = archive::AREAREC[1];
     }
@@ -481,7 +466,7 @@ void CODVEC::VERIF() {
 
     double record = 0;
     {
-        const Semaforo semaforo;
+        const archive::SemaforoTenuto semaforo;
         record = isam::ISAM(INDICE_DIPENDENTI, chiave, isam::ISAM_TROVA, 0);
     }
     if (record == -1) {
@@ -492,7 +477,7 @@ void CODVEC::VERIF() {
 
     bool oltreFine = false;
     {
-        const Semaforo semaforo;
+        const archive::SemaforoTenuto semaforo;
         oltreFine = archive::LEGGIREC(FILE_DIPENDENTI, record) == 1;
         if (!oltreFine) dictionary::DIPX_S = archive::AREAREC[2];
     }
@@ -507,7 +492,7 @@ void CODVEC::VERIF() {
     for (;;) {
         double task = 0;
         {
-            const Semaforo semaforo;
+            const archive::SemaforoTenuto semaforo;
             BINARIO(record, task);
         }
         if (task == 0) break;
