@@ -1,33 +1,15 @@
 #include "journal/utf8.h"
 
-#include <array>
+#include "runtime/codice_pagina.h"
 
 namespace journal {
-
-namespace {
-
-constexpr std::array<char32_t, 32> ALTI = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
-};
-
-char byteDi(char32_t u) {
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
-    for (size_t i = 0; i < ALTI.size(); ++i)
-        if (ALTI[i] == u) return static_cast<char>(0x80 + i);
-    return '?';
-}
-
-}  // namespace
 
 std::string utf8Da1252(std::string_view testo) {
     std::string r;
     r.reserve(testo.size());
     for (char c : testo) {
         const auto b = static_cast<unsigned char>(c);
-        const char32_t u = b >= 0x80 && b <= 0x9F ? ALTI[b - 0x80] : b;
+        const char32_t u = runtime::unicodeDi(b);
         if (u < 0x80) {
             r += static_cast<char>(u);
         } else if (u < 0x800) {
@@ -69,7 +51,7 @@ std::string testo1252DaUtf8(std::string_view testo) {
             ++i;
             continue;
         }
-        r += byteDi(u);
+        r += runtime::byteDi(u);
         i += n;
     }
     return r;
