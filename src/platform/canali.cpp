@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/guasti.h"
+#include "platform/righe.h"
 #include "platform/pausa_crescente.h"
 #include "platform/percorsi.h"
 #include "runtime/errore.h"
@@ -23,9 +24,7 @@ struct Canale {
     int fd = -1;
     Modo modo = Modo::Chiuso;
     bool scritto = false;
-    std::string letti;  // text input read ahead
-    size_t inizio = 0;  // first unread byte of `letti`
-    bool esaurito = false;
+    LettoreRighe righe;  // text input read ahead
 };
 
 std::array<Canale, ULTIMO_CANALE + 1> tabella;
@@ -63,25 +62,14 @@ bool apri(int canale, const std::string& percorso, int flag, Modo modo,
     return true;
 }
 
-// Reads more text input; false when the file has nothing more.
-bool riempi(Canale& c) {
-    if (c.esaurito) return false;
-    if (c.inizio > 0) {
-        c.letti.erase(0, c.inizio);
-        c.inizio = 0;
-    }
-    char blocco[65536];
+// The system's read for text input: at most `dimensione` bytes, 0 at the end of the file.
+size_t leggiTesto(const Canale& c, char* blocco, size_t dimensione) {
     ssize_t n;
     do {
-        n = guasto(Chiamata::Lettura) ? -1 : read(c.fd, blocco, sizeof blocco);
+        n = guasto(Chiamata::Lettura) ? -1 : read(c.fd, blocco, dimensione);
     } while (n < 0 && errno == EINTR);
     if (n < 0) runtime::erroreDaSistema(errno);
-    if (n == 0) {
-        c.esaurito = true;
-        return false;
-    }
-    c.letti.append(blocco, static_cast<size_t>(n));
-    return true;
+    return static_cast<size_t>(n);
 }
 
 }  // namespace
@@ -246,24 +234,7 @@ void scriviInFondo(int canale, std::string_view dati) {
 bool leggiRiga(int canale, std::string& riga) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Ingresso) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    riga.clear();
-    if (c.inizio >= c.letti.size() && !riempi(c)) return false;
-    for (;;) {
-        const size_t fine = c.letti.find_first_of("\r\n", c.inizio);
-        if (fine == std::string::npos) {
-            riga.append(c.letti, c.inizio, std::string::npos);
-            c.inizio = c.letti.size();
-            if (!riempi(c)) return true;  // last line without a line end
-            continue;
-        }
-        riga.append(c.letti, c.inizio, fine - c.inizio);
-        c.inizio = fine + 1;
-        if (c.letti[fine] == '\r') {
-            if (c.inizio >= c.letti.size()) riempi(c);
-            if (c.inizio < c.letti.size() && c.letti[c.inizio] == '\n') ++c.inizio;
-        }
-        return true;
-    }
+    return c.righe.riga(riga, [&](char* b, size_t n) { return leggiTesto(c, b, n); });
 }
 
 void scriviRiga(int canale, std::string_view riga) {
@@ -286,7 +257,7 @@ void scriviRiga(int canale, std::string_view riga) {
 bool fineFile(int canale) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Ingresso) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    return c.inizio >= c.letti.size() && !riempi(c);
+    return c.righe.finito([&](char* b, size_t n) { return leggiTesto(c, b, n); });
 }
 
 }  // namespace platform

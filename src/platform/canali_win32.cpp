@@ -6,6 +6,7 @@
 
 #include "platform/canali.h"
 #include "platform/guasti.h"
+#include "platform/righe.h"
 #include "platform/pausa_crescente.h"
 #include "platform/sistema_win32.h"
 #include "runtime/errore.h"
@@ -20,9 +21,7 @@ struct Canale {
     HANDLE h = INVALID_HANDLE_VALUE;
     Modo modo = Modo::Chiuso;
     bool scritto = false;
-    std::string letti;  // text input read ahead
-    size_t inizio = 0;  // first unread byte of `letti`
-    bool esaurito = false;
+    LettoreRighe righe;  // text input read ahead
 };
 
 std::array<Canale, ULTIMO_CANALE + 1> tabella;
@@ -70,24 +69,13 @@ bool apri(int canale, const std::string& percorso, DWORD accesso, DWORD condivis
     return true;
 }
 
-// Reads more text input; false when the file has nothing more.
-bool riempi(Canale& c) {
-    if (c.esaurito) return false;
-    if (c.inizio > 0) {
-        c.letti.erase(0, c.inizio);
-        c.inizio = 0;
-    }
-    char blocco[65536];
-    DWORD n = 0;
+// The system's read for text input: at most `dimensione` bytes, 0 at the end of the file.
+size_t leggiTesto(const Canale& c, char* blocco, size_t dimensione) {
     if (guasto(Chiamata::Lettura)) runtime::erroreDaSistema(errno);
-    if (!ReadFile(c.h, blocco, sizeof blocco, &n, nullptr))
+    DWORD n = 0;
+    if (!ReadFile(c.h, blocco, static_cast<DWORD>(dimensione), &n, nullptr))
         runtime::erroreDaSistema(win32::ultimoErrno());
-    if (n == 0) {
-        c.esaurito = true;
-        return false;
-    }
-    c.letti.append(blocco, n);
-    return true;
+    return n;
 }
 
 }  // namespace
@@ -231,24 +219,7 @@ long long lunghezzaCanale(int canale) {
 bool leggiRiga(int canale, std::string& riga) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Ingresso) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    riga.clear();
-    if (c.inizio >= c.letti.size() && !riempi(c)) return false;
-    for (;;) {
-        const size_t fine = c.letti.find_first_of("\r\n", c.inizio);
-        if (fine == std::string::npos) {
-            riga.append(c.letti, c.inizio, std::string::npos);
-            c.inizio = c.letti.size();
-            if (!riempi(c)) return true;  // last line without a line end
-            continue;
-        }
-        riga.append(c.letti, c.inizio, fine - c.inizio);
-        c.inizio = fine + 1;
-        if (c.letti[fine] == '\r') {
-            if (c.inizio >= c.letti.size()) riempi(c);
-            if (c.inizio < c.letti.size() && c.letti[c.inizio] == '\n') ++c.inizio;
-        }
-        return true;
-    }
+    return c.righe.riga(riga, [&](char* b, size_t n) { return leggiTesto(c, b, n); });
 }
 
 void scriviRiga(int canale, std::string_view riga) {
@@ -269,7 +240,7 @@ void scriviRiga(int canale, std::string_view riga) {
 bool fineFile(int canale) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Ingresso) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    return c.inizio >= c.letti.size() && !riempi(c);
+    return c.righe.finito([&](char* b, size_t n) { return leggiTesto(c, b, n); });
 }
 
 }  // namespace platform
