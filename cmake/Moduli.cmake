@@ -52,3 +52,15 @@ function(vx_prove nome)
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
 endfunction()
+
+# vx_intestazioni_incrociate(bersaglio cartella)
+# A headers-only Debian library (/usr/include/<cartella>) for the cross build: its package adds
+# all of /usr/include, whose glibc headers the cross compiler must never see, so an imported
+# target whose include folder holds only a link to <cartella> stands in for it.
+function(vx_intestazioni_incrociate bersaglio cartella)
+  set(radice ${CMAKE_CURRENT_BINARY_DIR}/intestazioni_${cartella})
+  file(MAKE_DIRECTORY ${radice})
+  file(CREATE_LINK /usr/include/${cartella} ${radice}/${cartella} SYMBOLIC)
+  add_library(${bersaglio} INTERFACE IMPORTED)
+  target_include_directories(${bersaglio} INTERFACE ${radice})
+endfunction()
