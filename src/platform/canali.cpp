@@ -72,6 +72,18 @@ size_t leggiTesto(const Canale& c, char* blocco, size_t dimensione) {
     return static_cast<size_t>(n);
 }
 
+// Writes every byte at the file's current end or position, as many calls as the system needs.
+void scriviTutto(const Canale& c, std::string_view dati) {
+    while (!dati.empty()) {
+        const ssize_t n = guasto(Chiamata::Scrittura) ? -1 : write(c.fd, dati.data(), dati.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            runtime::erroreDaSistema(errno);
+        }
+        dati.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
 }  // namespace
 
 int canaleLibero() {
@@ -217,17 +229,7 @@ long long lunghezzaCanale(int canale) {
 void scriviInFondo(int canale, std::string_view dati) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Aggiunta) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    std::string_view resto = dati;
-    while (!resto.empty()) {
-        // One call for the whole text; a regular file takes it whole unless the disk fills.
-        const ssize_t n =
-            guasto(Chiamata::Scrittura) ? -1 : write(c.fd, resto.data(), resto.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            runtime::erroreDaSistema(errno);
-        }
-        resto.remove_prefix(static_cast<size_t>(n));
-    }
+    scriviTutto(c, dati);  // one call: a regular file takes it whole unless the disk fills
     if (guasto(Chiamata::Sincronia) || fsync(c.fd) != 0) runtime::erroreDaSistema(errno);
 }
 
@@ -240,18 +242,7 @@ bool leggiRiga(int canale, std::string& riga) {
 void scriviRiga(int canale, std::string_view riga) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Uscita) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    std::string dati(riga);
-    dati += "\r\n";
-    std::string_view resto = dati;
-    while (!resto.empty()) {
-        const ssize_t n =
-            guasto(Chiamata::Scrittura) ? -1 : write(c.fd, resto.data(), resto.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            runtime::erroreDaSistema(errno);
-        }
-        resto.remove_prefix(static_cast<size_t>(n));
-    }
+    scriviTutto(c, std::string(riga) + "\r\n");
 }
 
 bool fineFile(int canale) {

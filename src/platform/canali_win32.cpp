@@ -78,6 +78,18 @@ size_t leggiTesto(const Canale& c, char* blocco, size_t dimensione) {
     return n;
 }
 
+// Writes every byte at the file's end or current position, as many calls as the system needs.
+void scriviTutto(const Canale& c, std::string_view dati) {
+    while (!dati.empty()) {
+        if (guasto(Chiamata::Scrittura)) runtime::erroreDaSistema(errno);
+        DWORD n = 0;
+        if (!WriteFile(c.h, dati.data(), static_cast<DWORD>(std::min<size_t>(dati.size(), BLOCCO_MASSIMO)),
+                       &n, nullptr))
+            runtime::erroreDaSistema(win32::ultimoErrno());
+        dati.remove_prefix(n);
+    }
+}
+
 }  // namespace
 
 int canaleLibero() {
@@ -195,16 +207,7 @@ void scriviBlocco(int canale, long long posizione, std::string_view dati) {
 void scriviInFondo(int canale, std::string_view dati) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Aggiunta) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    std::string_view resto = dati;
-    while (!resto.empty()) {
-        // One call for the whole text; a file takes it whole unless the disk fills.
-        if (guasto(Chiamata::Scrittura)) runtime::erroreDaSistema(errno);
-        DWORD n = 0;
-        if (!WriteFile(c.h, resto.data(), static_cast<DWORD>(std::min<size_t>(resto.size(), BLOCCO_MASSIMO)),
-                       &n, nullptr))
-            runtime::erroreDaSistema(win32::ultimoErrno());
-        resto.remove_prefix(n);
-    }
+    scriviTutto(c, dati);  // one call: a file takes it whole unless the disk fills
     if (guasto(Chiamata::Sincronia)) runtime::erroreDaSistema(errno);
     if (!FlushFileBuffers(c.h)) runtime::erroreDaSistema(win32::ultimoErrno());
 }
@@ -225,16 +228,7 @@ bool leggiRiga(int canale, std::string& riga) {
 void scriviRiga(int canale, std::string_view riga) {
     Canale& c = aperto(canale);
     if (c.modo != Modo::Uscita) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
-    std::string dati(riga);
-    dati += "\r\n";
-    std::string_view resto = dati;
-    while (!resto.empty()) {
-        if (guasto(Chiamata::Scrittura)) runtime::erroreDaSistema(errno);
-        DWORD n = 0;
-        if (!WriteFile(c.h, resto.data(), static_cast<DWORD>(resto.size()), &n, nullptr))
-            runtime::erroreDaSistema(win32::ultimoErrno());
-        resto.remove_prefix(n);
-    }
+    scriviTutto(c, std::string(riga) + "\r\n");
 }
 
 bool fineFile(int canale) {
