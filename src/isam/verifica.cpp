@@ -139,6 +139,8 @@ class Verifica {
     void controllaFoglia(long n, const std::string& foglia, long m) {
         const long r = numeroVoce(foglia, f_, m);
         if (r < 1) guasto(dove(n, m) + "NUMERO DI RECORD NON VALIDO");
+        // Next gives 999999 at the end of the index: a walk would stop on this entry.
+        if (r == NUMERO_MASSIMO) guasto(dove(n, m) + "NUMERO DI RECORD 999999, CHE SEGNA LA FINE");
         const std::string_view chiave = chiaveVoce(foglia, f_, m);
         if (!ultima_.empty() && chiave <= ultima_)
             guasto(dove(n, m) + "CHIAVE NON IN ORDINE RISPETTO ALLA FOGLIA PRECEDENTE");

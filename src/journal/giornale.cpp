@@ -21,25 +21,6 @@ namespace {
 
 constexpr long long BLOCCO_LETTURA = 1 << 20;
 
-// Closes a channel on every way out; a failure on the error path must not hide the first.
-class CanaleAperto {
-  public:
-    CanaleAperto() : canale_(platform::canaleLibero()) {}
-    ~CanaleAperto() {
-        try {
-            platform::chiudiCanale(canale_);
-        } catch (...) {
-        }
-    }
-    CanaleAperto(const CanaleAperto&) = delete;
-    CanaleAperto& operator=(const CanaleAperto&) = delete;
-    int numero() const { return canale_; }
-    void chiudi() { platform::chiudiCanale(canale_); }
-
-  private:
-    int canale_;
-};
-
 void apriDipendenti() {
     if (archive::CANALE[FILE_DIPENDENTI] == 0) archive::FAIOPEN(FILE_DIPENDENTI);
 }
@@ -66,7 +47,7 @@ std::string percorsoGiornale() {
 
 void aggiungiRiga(const std::string& rigaJson) {
     archive::TRACCIA("SCRIVIGIORNALE");
-    CanaleAperto c;
+    platform::CanaleAperto c;
     platform::apriAggiunta(c.numero(), percorsoGiornale());
     std::string dati;
     if (const long long lunghezza = platform::lunghezzaCanale(c.numero()); lunghezza > 0) {
@@ -154,7 +135,7 @@ Giornale leggiGiornale(long conImmagini) {
         g.righe.push_back(std::move(r));
         confronti.push_back(c);
     });
-    CanaleAperto canale;
+    platform::CanaleAperto canale;
     platform::apriBinarioLettura(canale.numero(), percorso);
     std::string blocco;
     for (long long letti = 0; letti < lunghezza; letti += static_cast<long long>(blocco.size())) {

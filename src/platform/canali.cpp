@@ -219,6 +219,17 @@ void scriviBlocco(int canale, long long posizione, std::string_view dati) {
     }
 }
 
+void troncaCanale(int canale, long long lunghezza) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    int esito;
+    do {
+        esito = guasto(Chiamata::Scrittura) ? -1 : ftruncate(c.fd, static_cast<off_t>(lunghezza));
+    } while (esito != 0 && errno == EINTR);
+    if (esito != 0) runtime::erroreDaSistema(errno);
+    c.scritto = true;
+}
+
 long long lunghezzaCanale(int canale) {
     Canale& c = aperto(canale);
     struct stat st {};

@@ -45,6 +45,9 @@ bool leggiBlocco(int canale, long long posizione, std::string& dati);
 // As leggiBlocco, telling how many bytes the file had there (dati.size() but at its end).
 size_t leggiFinoA(int canale, long long posizione, std::string& dati);
 void scriviBlocco(int canale, long long posizione, std::string_view dati);
+// Makes a binary channel's file exactly `lunghezza` bytes long (cut or zero-extended); it
+// counts as written, so closing the channel flushes it to disk.
+void troncaCanale(int canale, long long lunghezza);
 long long lunghezzaCanale(int canale);
 // Appends `dati` at the end of an append channel in one write (another writer's append never
 // lands inside it), then flushes the file to disk. A failed flush is an error.
@@ -56,5 +59,26 @@ bool leggiRiga(int canale, std::string& riga);
 void scriviRiga(int canale, std::string_view riga);
 // End of file of a text input channel: nothing more to read.
 bool fineFile(int canale);
+
+// A free channel for one scope, closed on every way out; a failure to close on the error path
+// must not hide the first. Open it at once: until then canaleLibero() would give its number
+// again.
+class CanaleAperto {
+  public:
+    CanaleAperto() : canale_(canaleLibero()) {}
+    ~CanaleAperto() {
+        try {
+            chiudiCanale(canale_);
+        } catch (...) {
+        }
+    }
+    CanaleAperto(const CanaleAperto&) = delete;
+    CanaleAperto& operator=(const CanaleAperto&) = delete;
+    int numero() const { return canale_; }
+    void chiudi() { chiudiCanale(canale_); }
+
+  private:
+    int canale_;
+};
 
 }  // namespace platform

@@ -212,6 +212,17 @@ void scriviInFondo(int canale, std::string_view dati) {
     if (!FlushFileBuffers(c.h)) runtime::erroreDaSistema(win32::ultimoErrno());
 }
 
+void troncaCanale(int canale, long long lunghezza) {
+    Canale& c = aperto(canale);
+    if (c.modo != Modo::Binario) throw runtime::ErroreRuntime{runtime::ERR_MODO_FILE};
+    if (guasto(Chiamata::Scrittura)) runtime::erroreDaSistema(errno);
+    FILE_END_OF_FILE_INFO fine{};
+    fine.EndOfFile.QuadPart = lunghezza;
+    if (!SetFileInformationByHandle(c.h, FileEndOfFileInfo, &fine, sizeof fine))
+        runtime::erroreDaSistema(win32::ultimoErrno());
+    c.scritto = true;
+}
+
 long long lunghezzaCanale(int canale) {
     Canale& c = aperto(canale);
     LARGE_INTEGER n{};

@@ -26,8 +26,15 @@ struct Viaggi {
 };
 Viaggi viaggi;
 
+struct Interruzione {
+    long long ennesima = 0;
+    long long contate = 0;
+    void (*azione)() = nullptr;
+};
+Interruzione interruzione;
+
 void aggiornaArmato() {
-    dettaglio_guasti::armato = guastiArmati || viaggi.attivi;
+    dettaglio_guasti::armato = guastiArmati || viaggi.attivi || interruzione.ennesima > 0;
 }
 
 // The server's answer: a wait that costs no processor time, as a network read's does.
@@ -49,6 +56,8 @@ bool dettaglio_guasti::scatta(Chiamata chiamata) {
             errno = salvato;
         }
     }
+    if (interruzione.ennesima > 0 && ++interruzione.contate == interruzione.ennesima)
+        interruzione.azione();
     if (!guastiArmati) return false;
     Regola& r = regole[k];
     ++r.contate;
@@ -70,6 +79,11 @@ int chiamateContate(Chiamata chiamata) {
 void disarmaGuasti() {
     regole = {};
     guastiArmati = false;
+    aggiornaArmato();
+}
+
+void armaInterruzione(long long ennesima, void (*azione)()) {
+    interruzione = Interruzione{ennesima, 0, azione};
     aggiornaArmato();
 }
 

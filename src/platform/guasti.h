@@ -39,6 +39,10 @@ int chiamateContate(Chiamata chiamata);
 // Back to no injection and no counting (round trips excepted).
 void disarmaGuasti();
 
+// From now on the `ennesima`-th call of any kind (1-based) runs `azione` before it is made: a
+// test stops the process there, as a kill or a power cut would. 0 switches it off.
+void armaInterruzione(long long ennesima, void (*azione)());
+
 // From now on every call of any kind counts as one round trip and, with a delay, waits that
 // long before it is made. The count starts again from 0.
 void contaViaggi(std::chrono::microseconds ritardo = std::chrono::microseconds{0});

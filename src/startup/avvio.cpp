@@ -9,6 +9,7 @@
 #include "archive/slot_file.h"
 #include "archive/traccia.h"
 #include "dictionary/buffers.h"
+#include "isam/immagine.h"
 #include "isam/isam.h"
 #include "platform/servizi_ui.h"
 #include "runtime/testo.h"
@@ -24,6 +25,9 @@ constexpr int FILE_DIPENDENTI = 2;
 constexpr int FILE_INDICE_DIPENDENTI = 7;
 constexpr int FILE_PAGINE = 253;
 constexpr int FILE_DEFINIZIONI = 160;
+// The indexes the program reads: the workers', and those of the table's activity, job, help
+// and contract lists.
+constexpr int INDICI_DEL_PROGRAMMA[] = {FILE_INDICE_DIPENDENTI, 213, 215, 217, 224};
 
 std::unique_ptr<Finestre> finestre_;
 
@@ -73,6 +77,14 @@ void mostraPagine() {
     }
 }
 
+// A rewrite of an index that a kill interrupted (the administrator's rebuild or batch) is
+// finished before the program reads it. Nothing is traced unless there is one.
+void completaIndiciInterrotti() {
+    for (const double indice : INDICI_DEL_PROGRAMMA)
+        if (isam::scritturaInterrotta(indice))
+            archive::conSemaforo([&] { isam::completaScrittura(indice); });
+}
+
 }  // namespace
 
 Finestre& finestre() {
@@ -112,6 +124,7 @@ void MAIN() {
         archive::HKEY_CURRENT_USER, archive::CHIAVE_PONTEVAL, "PERCORSOPROGRAMMI");
     archive::CONFIGREGISTRO();
     if (archive::PERCORSOARCHIVI.empty()) archive::CONFIGFILE();
+    completaIndiciInterrotti();
 
     for (int numero : {FILE_DIPENDENTI, FILE_INDICE_DIPENDENTI, 115, FILE_DITTE})
         archive::FAIOPEN(numero);

@@ -1,6 +1,7 @@
 // The commands of vxarchivio over the program's own catalogue, record, field and ISAM routines.
 
 #include "tools/comandi.h"
+#include "tools/argomenti.h"
 
 #include <algorithm>
 #include <iostream>
@@ -61,19 +62,6 @@ struct FineComando {
     int codice;
 };
 
-// A whole number written with digits only, within [minimo, massimo].
-long intero(const std::string& testo, const std::string& cosa, long minimo, long massimo) {
-    const bool cifre =
-        !testo.empty() && testo.size() <= 9 &&
-        std::all_of(testo.begin(), testo.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!cifre) throw ErroreUso(cosa + " non e' un numero: '" + testo + "'");
-    const long valore = std::stol(testo);
-    if (valore < minimo || valore > massimo)
-        throw ErroreUso(cosa + " fuori dai limiti " + std::to_string(minimo) + ".." +
-                        std::to_string(massimo) + ": " + testo);
-    return valore;
-}
-
 std::string catalogo() {
     return platform::percorsoLocale(archive::PERCORSOARCHIVI + "\\QZBASE.DAT");
 }
@@ -82,40 +70,6 @@ void controllaCartellaArchivio(const std::string& cartella) {
     if (!platform::esisteCartella(cartella)) throw ErroreUso("archivio non trovato: " + cartella);
     if (!platform::esisteFile(catalogo()))
         throw ErroreUso("nell'archivio " + cartella + " manca il catalogo QZBASE.DAT");
-}
-
-// The path of a numbered file, checked against the catalogue: the number must have a record
-// there, with a record length.
-std::string percorsoFile(double numero) {
-    long long lunghezza = 0;
-    platform::esisteFile(catalogo(), &lunghezza);
-    if (lunghezza < static_cast<long long>(numero) * 79)
-        throw ErroreUso("il file " + runtime::testoNumero(numero) + " non e' nel catalogo");
-    int16_t prefisso = -1;
-    const std::string percorso = archive::DAMMIFILE_S(numero, prefisso);
-    if (!(archive::LUNRECBASE >= 1))
-        throw ErroreUso("il file " + runtime::testoNumero(numero) +
-                        " non ha una lunghezza di record nel catalogo");
-    return percorso;
-}
-
-// Opens a file given by its number on the command line; it must exist (opening would
-// otherwise create it, and a reading command writes nothing).
-double apriFile(const std::string& argomento, const std::string& cosa = "numero di file") {
-    const double numero = static_cast<double>(intero(argomento, cosa, 1, archive::MAX_FILE));
-    const std::string percorso = percorsoFile(numero);
-    if (!platform::esisteFile(platform::percorsoLocale(percorso)))
-        throw ErroreUso("il file " + runtime::testoNumero(numero) + " non esiste: " + percorso);
-    archive::FAIOPEN(numero);
-    return numero;
-}
-
-long lunghezzaRecord(double numero) {
-    return static_cast<long>(archive::LUNREC[static_cast<int>(numero)]);
-}
-
-long long lunghezzaFile(double numero) {
-    return platform::lunghezzaCanale(archive::CANALE[static_cast<int>(numero)]);
 }
 
 // ---- descriptors and records ----
@@ -161,115 +115,49 @@ bool numeroValido(const std::string& v) {
     return cifre;
 }
 
-// ---- indexes ----
-
-long lunghezzaChiave(double indice) {
-    const long r = lunghezzaRecord(indice);
-    if (r % 128 != 0 || r / 128 <= 7)
-        throw ErroreUso("il file " + runtime::testoNumero(indice) + " non e' un indice");
-    return r / 128 - 7;
-}
-
-void controllaChiave(double indice, const std::string& chiave, bool vuotaAmmessa) {
-    const long l = lunghezzaChiave(indice);
-    if (static_cast<long>(chiave.size()) != l)
-        throw ErroreUso("la chiave '" + chiave + "' e' di " + std::to_string(chiave.size()) +
-                        " caratteri: l'indice " + runtime::testoNumero(indice) + " ne vuole " +
-                        std::to_string(l));
-    if (chiave.find('\xFC') != std::string::npos)
-        throw ErroreUso("la chiave contiene il carattere 252, riservato");
-    if (!vuotaAmmessa && runtime::TRIM(chiave).empty()) throw ErroreUso("la chiave e' vuota");
-}
-
-void controllaNonVuoto(double indice) {
-    if (lunghezzaFile(indice) == 0)
-        throw ErroreUso("l'indice " + runtime::testoNumero(indice) +
-                        " e' vuoto: prima 'isam inizializza'");
-}
-
-// Walks the index in key order; stops with a fault when the keys stop growing.
-template <typename F>
-long percorri(double indice, F perOgniChiave) {
-    std::string chiave = runtime::SPACE(lunghezzaChiave(indice));
-    long quante = 0;
-    bool primo = true;
-    for (;;) {
-        const double r =
-            archive::conSemaforo([&] { return isam::ISAM(indice, chiave, isam::ISAM_SUCCESSIVA, 0); });
-        if (r == isam::ISAM_FINE) return quante;
-        if (!primo && !(isam::CHIAVEISAM_S > chiave))
-            throw runtime::ErroreRuntime{isam::ERRORE_INDICE_DANNEGGIATO};
-        primo = false;
-        chiave = isam::CHIAVEISAM_S;
-        ++quante;
-        perOgniChiave(chiave, r);
-    }
-}
-
-int stampaVerifica(Flussi& f, double indice) {
-    const auto guasti = isam::verificaIndice(indice);
-    if (!guasti.empty()) {
-        for (const auto& g : guasti)
-            f.out << g << '\n';
-        return ESITO_NON_TROVATO;
-    }
-    if (archive::CANALE[static_cast<int>(indice)] == 0) archive::FAIOPEN(indice);
-    const long quante =
-        lunghezzaFile(indice) == 0 ? 0 : percorri(indice, [](const std::string&, double) {});
-    f.out << "OK\t" << quante << '\n';
-    return ESITO_OK;
-}
-
-struct Operazione {
-    int16_t codice;
-    std::string chiave;
-    double record = 0;
-};
-
-std::vector<Operazione> leggiOperazioni(Flussi& f, double indice) {
-    std::vector<Operazione> elenco;
-    std::string riga;
-    long numeroRiga = 0;
-    while (std::getline(f.in, riga)) {
-        ++numeroRiga;
-        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-        if (riga.empty()) continue;
-        const std::string dove = "riga " + std::to_string(numeroRiga) + ": ";
-        const size_t t1 = riga.find('\t');
-        if (t1 == std::string::npos) throw ErroreUso(dove + "manca la tabulazione dopo il codice");
-        Operazione op;
-        const long codice = intero(riga.substr(0, t1), dove + "codice", 1, 9);
-        if (codice > 4 && codice != 9)
-            throw ErroreUso(dove + "codice ISAM non ammesso: " + std::to_string(codice));
-        op.codice = static_cast<int16_t>(codice);
-        std::string resto = riga.substr(t1 + 1);
-        if (op.codice == isam::ISAM_INSERISCI) {
-            const size_t t2 = resto.rfind('\t');
-            if (t2 == std::string::npos) throw ErroreUso(dove + "manca il numero di record");
-            op.record = static_cast<double>(
-                intero(resto.substr(t2 + 1), dove + "numero di record", 1, 999999));
-            resto = resto.substr(0, t2);
-        }
-        try {
-            controllaChiave(
-                indice, resto,
-                op.codice == isam::ISAM_SUCCESSIVA || op.codice == isam::ISAM_INIZIALIZZA);
-        } catch (const ErroreUso& e) {
-            throw ErroreUso(dove + e.what());
-        }
-        op.chiave = resto;
-        elenco.push_back(std::move(op));
-    }
-    return elenco;
-}
-
-void stampaRisultato(Flussi& f, int16_t codice, double r) {
-    f.out << runtime::testoNumero(r);
-    if (codice == isam::ISAM_SUCCESSIVA) f.out << '\t' << isam::CHIAVEISAM_S;
-    f.out << '\n';
-}
-
 }  // namespace
+
+long intero(const std::string& testo, const std::string& cosa, long minimo, long massimo) {
+    const bool cifre =
+        !testo.empty() && testo.size() <= 9 &&
+        std::all_of(testo.begin(), testo.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!cifre) throw ErroreUso(cosa + " non e' un numero: '" + testo + "'");
+    const long valore = std::stol(testo);
+    if (valore < minimo || valore > massimo)
+        throw ErroreUso(cosa + " fuori dai limiti " + std::to_string(minimo) + ".." +
+                        std::to_string(massimo) + ": " + testo);
+    return valore;
+}
+
+std::string percorsoFile(double numero) {
+    long long lunghezza = 0;
+    platform::esisteFile(catalogo(), &lunghezza);
+    if (lunghezza < static_cast<long long>(numero) * 79)
+        throw ErroreUso("il file " + runtime::testoNumero(numero) + " non e' nel catalogo");
+    int16_t prefisso = -1;
+    const std::string percorso = archive::DAMMIFILE_S(numero, prefisso);
+    if (!(archive::LUNRECBASE >= 1))
+        throw ErroreUso("il file " + runtime::testoNumero(numero) +
+                        " non ha una lunghezza di record nel catalogo");
+    return percorso;
+}
+
+double apriFile(const std::string& argomento, const std::string& cosa) {
+    const double numero = static_cast<double>(intero(argomento, cosa, 1, archive::MAX_FILE));
+    const std::string percorso = percorsoFile(numero);
+    if (!platform::esisteFile(platform::percorsoLocale(percorso)))
+        throw ErroreUso("il file " + runtime::testoNumero(numero) + " non esiste: " + percorso);
+    archive::FAIOPEN(numero);
+    return numero;
+}
+
+long lunghezzaRecord(double numero) {
+    return static_cast<long>(archive::LUNREC[static_cast<int>(numero)]);
+}
+
+long long lunghezzaFile(double numero) {
+    return platform::lunghezzaCanale(archive::CANALE[static_cast<int>(numero)]);
+}
 
 int eseguiComando(Flussi& f, const std::function<int()>& comando) {
     platform::installaServizi(std::make_unique<ServiziRiga>(f.err));
@@ -413,108 +301,6 @@ int comandoCampoScrivi(Flussi& f, const std::string& descrittore, const std::str
     }
     f.out << dictionary::RepoR(descrittore, k, record) << '\n';
     return ESITO_OK;
-}
-
-int comandoIsam(Flussi& f, const std::string& operazione, const std::string& indice,
-                const std::string& chiave, const std::string& numero) {
-    if (operazione == "inizializza") {
-        const double ni =
-            static_cast<double>(intero(indice, "numero di indice", 1, archive::MAX_FILE));
-        percorsoFile(ni);
-        if (archive::LUNRECBASE <= 0 || static_cast<long>(archive::LUNRECBASE) % 128 != 0 ||
-            archive::LUNRECBASE / 128 <= 7)
-            throw ErroreUso("il file " + indice + " non e' un indice");
-        stampaRisultato(f, isam::ISAM_INIZIALIZZA,
-                        archive::conSemaforo([&] { return isam::ISAM(ni, "", isam::ISAM_INIZIALIZZA, 0); }));
-        return ESITO_OK;
-    }
-    const double ni = apriFile(indice, "numero di indice");
-    lunghezzaChiave(ni);
-    if (operazione == "esegui") {
-        const auto operazioni = leggiOperazioni(f, ni);  // all checked before any is run
-        if (std::any_of(operazioni.begin(), operazioni.end(),
-                        [](const Operazione& o) { return o.codice != isam::ISAM_INIZIALIZZA; }) &&
-            operazioni.front().codice != isam::ISAM_INIZIALIZZA)
-            controllaNonVuoto(ni);
-        archive::conSemaforo([&] {
-            for (const auto& op : operazioni)
-                stampaRisultato(f, op.codice, isam::ISAM(ni, op.chiave, op.codice, op.record));
-        });
-        return ESITO_OK;
-    }
-    controllaNonVuoto(ni);
-    if (operazione == "elenca") {
-        percorri(ni, [&](const std::string& k, double r) {
-            f.out << k << '\t' << runtime::testoNumero(r) << '\n';
-        });
-        return ESITO_OK;
-    }
-    int16_t codice = 0;
-    double record = 0;
-    if (operazione == "trova") {
-        codice = isam::ISAM_TROVA;
-    } else if (operazione == "successivo") {
-        codice = isam::ISAM_SUCCESSIVA;
-    } else if (operazione == "elimina") {
-        codice = isam::ISAM_CANCELLA;
-    } else if (operazione == "inserisci") {
-        codice = isam::ISAM_INSERISCI;
-        record = static_cast<double>(intero(numero, "numero di record", 1, 999999));
-    } else {
-        throw ErroreUso("operazione isam sconosciuta: " + operazione);
-    }
-    controllaChiave(ni, chiave, codice == isam::ISAM_SUCCESSIVA);
-    const double r = archive::conSemaforo([&] { return isam::ISAM(ni, chiave, codice, record); });
-    stampaRisultato(f, codice, r);
-    return r == -1 || r == isam::ISAM_FINE ? ESITO_NON_TROVATO : ESITO_OK;
-}
-
-int comandoIndiceVerifica(Flussi& f, const std::string& indice) {
-    const double ni = apriFile(indice, "numero di indice");
-    lunghezzaChiave(ni);
-    archive::CHIUDIFILE(ni);
-    return stampaVerifica(f, ni);
-}
-
-int comandoIndiceRicostruisci(Flussi& f, const std::string& indice, const std::string& dati,
-                              const std::string& chiave) {
-    const size_t virgola = chiave.find(',');
-    if (virgola == std::string::npos) throw ErroreUso("--chiave vuole POS,LUN: '" + chiave + "'");
-    const long pos = intero(chiave.substr(0, virgola), "posizione della chiave", 1, 99999);
-    const long lun = intero(chiave.substr(virgola + 1), "lunghezza della chiave", 1, 99999);
-    const double ni = apriFile(indice, "numero di indice");
-    if (lunghezzaChiave(ni) != lun)
-        throw ErroreUso("l'indice " + indice + " ha chiavi di " +
-                        std::to_string(lunghezzaChiave(ni)) + " caratteri, non " +
-                        std::to_string(lun));
-    const double nd = apriFile(dati, "file dei dati");
-    if (pos + lun - 1 > lunghezzaRecord(nd))
-        throw ErroreUso("la chiave esce dal record di " + std::to_string(lunghezzaRecord(nd)) +
-                        " caratteri");
-
-    long inseriti = 0;
-    archive::conSemaforo([&] {
-        isam::ISAM(ni, "", isam::ISAM_INIZIALIZZA, 0);
-        for (double r = 1;; ++r) {
-            if (archive::LEGGIREC(nd, r) != 0) break;
-            const std::string k = runtime::MID(archive::AREAREC[static_cast<int>(nd)], pos, lun);
-            const bool vuota = k.find_first_not_of(" 0") == std::string::npos;
-            if (vuota) {
-                f.out << "saltato\t" << runtime::testoNumero(r) << "\tchiave vuota\n";
-            } else if (k.find('\xFC') != std::string::npos) {
-                f.out << "saltato\t" << runtime::testoNumero(r)
-                      << "\tchiave con il carattere 252\n";
-            } else if (isam::ISAM(ni, k, isam::ISAM_INSERISCI, r) != 0) {
-                f.out << "doppio\t" << runtime::testoNumero(r) << '\t' << k << '\t'
-                      << runtime::testoNumero(isam::ISAM(ni, k, isam::ISAM_TROVA, 0)) << '\n';
-            } else {
-                ++inseriti;
-            }
-        }
-    });
-    f.out << "inseriti\t" << inseriti << '\n';
-    archive::CHIUDIFILE(ni);
-    return stampaVerifica(f, ni);
 }
 
 int comandoCodice(Flussi& f, const std::string& tipo, const std::string& operazione,

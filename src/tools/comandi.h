@@ -52,8 +52,12 @@ int comandoCampoScrivi(Flussi& f, const std::string& descrittore, const std::str
 int comandoIsam(Flussi& f, const std::string& operazione, const std::string& indice,
                 const std::string& chiave, const std::string& numero);
 
-int comandoIndiceVerifica(Flussi& f, const std::string& indice);
-// chiave: "POS,LUN" of the key in the data records.
+// The structure of an index; with a data file and its key field ("POS,LUN"), also the index
+// against the data: every entry names a record holding its key, every keyed record is there.
+int comandoIndiceVerifica(Flussi& f, const std::string& indice, const std::string& dati = {},
+                          const std::string& chiave = {});
+// Builds the index anew from the data records' key field ("POS,LUN") and writes it over the
+// index only when complete.
 int comandoIndiceRicostruisci(Flussi& f, const std::string& indice, const std::string& dati,
                               const std::string& chiave);
 

@@ -98,12 +98,12 @@ int main(int argc, char** argv) {
         ->required()
         ->check(CLI::IsMember({"verifica", "ricostruisci"}));
     indice->add_option("INDICE", a2)->required();
-    indice->add_option("--dati", dati, "file dei dati (ricostruisci)");
-    indice->add_option("--chiave", chiave, "POS,LUN della chiave nei record (ricostruisci)");
+    indice->add_option("--dati", dati, "file dei dati (ricostruisci; verifica anche contro i dati)");
+    indice->add_option("--chiave", chiave, "POS,LUN della chiave nei record dei dati");
     indice->callback([&] {
         azione = [&](tools::Flussi& f) {
             tools::impostaArchivio(archivio);
-            if (a1 == "verifica") return tools::comandoIndiceVerifica(f, a2);
+            if (a1 == "verifica") return tools::comandoIndiceVerifica(f, a2, dati, chiave);
             if (dati.empty() || chiave.empty())
                 throw tools::ErroreUso(
                     "indice ricostruisci: servono --dati FILE e --chiave POS,LUN");

@@ -207,4 +207,19 @@ TEST_F(Avvio, UnaPaginaScelta_LaTabellaLavoraSulDipendenteEChiudendolaFinisce) {
     EXPECT_EQ(istantanea(), prima);
 }
 
+// A rebuild of the worker index killed after its marker: the program finishes it first.
+TEST_F(Avvio, UnaRiscritturaInterrottaDellIndiceSiCompletaAllAvvio) {
+    const std::string indice = fs::path(fileDipendenti()).replace_filename("DIPEND.IDX").string();
+    const std::string buono = supporto::leggiFile(indice);
+    supporto::scriviFile(indice + ".NUOVO", buono);
+    supporto::scriviFile(indice + ".SCRITTURA",
+                         "DIPEND.IDX.NUOVO\t" + std::to_string(buono.size()) + "\r\n");
+    supporto::scriviFile(indice, buono.substr(0, 3000) + std::string(5000, '#'));
+    chiavi = {IDONEO};
+    ui().rispondi({Risposta::No});
+    EXPECT_EQ(esegui(), platform::USCITA_NORMALE);
+    EXPECT_EQ(supporto::leggiFile(indice), buono);
+    EXPECT_FALSE(fs::exists(indice + ".SCRITTURA") || fs::exists(indice + ".NUOVO"));
+}
+
 }  // namespace
