@@ -4,13 +4,15 @@
 
 #include "journal/base64.h"
 #include "journal/differenze.h"
-#include "journal/utf8.h"
+#include "runtime/codice_pagina.h"
 
 namespace journal {
 
 namespace {
 
 using Json = nlohmann::ordered_json;
+using runtime::testo1252DaUtf8;
+using runtime::utf8Da1252;
 
 constexpr long MAX_RECORD = 999999999;
 

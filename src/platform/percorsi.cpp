@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "platform/guasti.h"
+#include "runtime/codice_pagina.h"
 #include "runtime/errore.h"
+#include "runtime/testo.h"
 
 namespace platform {
 
@@ -31,34 +33,57 @@ std::string cartellaCasa() {
     return "/";
 }
 
-char minuscolaAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool ugualiSenzaMaiuscole(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (minuscolaAscii(a[i]) != minuscolaAscii(b[i])) return false;
-    return true;
-}
-
 bool esiste(const std::string& p) {
     struct stat st {};
     return lstat(p.c_str(), &st) == 0;
 }
 
-// The entry of `cartella` whose name matches `nome` without regard to ASCII case; the first
-// in name order when several do, so the choice does not depend on the directory's order.
+// The program's names are Windows-1252 text and the file system's are UTF-8, so a name is
+// spelled in UTF-8 on disk. A name that is already well-formed UTF-8 (typed on Linux, or a
+// path that was mapped once already) stays as it is: mapping it twice would garble it.
+std::string graficaUtf8(const std::string& nome) {
+    return runtime::utf8BenFormato(nome) ? nome : runtime::utf8Da1252(nome);
+}
+
+// A name as Windows-1252 text in capitals, read both ways it can be: as its bytes, and as
+// UTF-8 when it is UTF-8 that the code page can hold (empty otherwise).
+struct Lettura {
+    std::string byte;
+    std::string utf8;
+};
+
+Lettura letturaMaiuscola(std::string_view nome) {
+    Lettura l{runtime::UCASE(nome), {}};
+    if (std::all_of(nome.begin(), nome.end(), [](char c) { return (c & 0x80) == 0; })) return l;
+    bool esatto = false;
+    std::string testo = runtime::testo1252DaUtf8(nome, &esatto);
+    if (esatto) l.utf8 = runtime::UCASE(testo);
+    return l;
+}
+
+bool stessoNome(const Lettura& a, const Lettura& b) {
+    if (a.byte == b.byte || (!b.utf8.empty() && a.byte == b.utf8)) return true;
+    return !a.utf8.empty() && (a.utf8 == b.byte || a.utf8 == b.utf8);
+}
+
+// The entry of `cartella` whose name matches `nome` without regard to case (accented letters
+// of the code page included) nor to how it is spelled, UTF-8 or the code page's own bytes;
+// when several do, a UTF-8 name first (so that mapping the result again leaves it as it is),
+// then the first in name order, so the choice does not depend on the directory's order.
 std::string cercaSenzaMaiuscole(const std::string& cartella, const std::string& nome) {
     DIR* d = opendir(cartella.empty() ? "." : cartella.c_str());
     if (!d) return {};
+    const Lettura cercato = letturaMaiuscola(nome);
     std::vector<std::string> trovati;
     while (const dirent* e = readdir(d)) {
-        if (ugualiSenzaMaiuscole(e->d_name, nome)) trovati.emplace_back(e->d_name);
+        if (stessoNome(cercato, letturaMaiuscola(e->d_name))) trovati.emplace_back(e->d_name);
     }
     closedir(d);
     if (trovati.empty()) return {};
-    return *std::min_element(trovati.begin(), trovati.end());
+    return *std::min_element(trovati.begin(), trovati.end(), [](const auto& x, const auto& y) {
+        const bool ux = runtime::utf8BenFormato(x), uy = runtime::utf8BenFormato(y);
+        return ux != uy ? ux : x < y;
+    });
 }
 
 std::vector<std::string> componenti(std::string_view resto) {
@@ -115,7 +140,18 @@ std::string percorsoLocale(const std::string& percorso) {
         const std::string cartella = base.empty() ? "." : base;
         const std::string prefisso =
             base.empty() ? std::string() : (base.back() == '/' ? base : base + "/");
-        if (trovato && parte != "." && parte != ".." && !esiste(prefisso + parte)) {
+        // An ASCII name is its own UTF-8 spelling: one call when it exists.
+        const std::string utf8 = graficaUtf8(parte);
+        if (trovato && parte != "." && parte != "..") {
+            if (esiste(prefisso + utf8)) {
+                base = prefisso + utf8;
+                continue;
+            }
+            // Names written by programs that know only the code page's bytes.
+            if (utf8 != parte && esiste(prefisso + parte)) {
+                base = prefisso + parte;
+                continue;
+            }
             const std::string altro = cercaSenzaMaiuscole(cartella, parte);
             if (!altro.empty()) {
                 base = prefisso + altro;
@@ -123,7 +159,7 @@ std::string percorsoLocale(const std::string& percorso) {
             }
             trovato = false;  // nothing below a missing folder can exist
         }
-        base = prefisso + parte;
+        base = prefisso + utf8;
     }
     return base;
 }

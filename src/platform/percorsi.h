@@ -1,9 +1,10 @@
 #pragma once
 // Program paths on Linux. The program speaks Windows paths ("C:\PTORVALE\QZPERARK.QZP");
 // a drive letter names a folder under the drive root, so C:\A\B is <root>/C/A/B. A path that
-// already starts with "/" is a Linux path. Each component is taken as spelled when it exists
-// and otherwise looked up without regard to case, since archives copied from Windows keep
-// mixed-case names.
+// already starts with "/" is a Linux path. The program's names are Windows-1252 text, the
+// file system's UTF-8: each component is looked up as its UTF-8 spelling, then as its own
+// bytes (names written by programs that know only the code page), then without regard to
+// case, accented letters included, since archives copied from Windows keep mixed-case names.
 
 #include <string>
 
@@ -14,7 +15,7 @@ namespace platform {
 std::string radiceUnita();
 
 // The Linux path of a program path (Windows or Linux form). Components that do not exist
-// keep the spelling the program gave them, so new files are created with that name.
+// take the program's spelling in UTF-8, so new files and folders are created with that name.
 std::string percorsoLocale(const std::string& percorso);
 
 // Directory listing tests. esisteFile: an ordinary file (its length into *lunghezza when

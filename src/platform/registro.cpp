@@ -4,8 +4,10 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
+#include "runtime/codice_pagina.h"
 #include "runtime/testo.h"
 
 namespace platform {
@@ -15,20 +17,6 @@ namespace {
 std::string variabile(const char* nome) {
     const char* v = std::getenv(nome);
     return v ? std::string(v) : std::string();
-}
-
-// Windows-1252 characters 0x80..0x9F as Unicode code points (0 where the page has none).
-constexpr char16_t DA_1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// A code point as one Windows-1252 byte; "?" for characters the page lacks.
-char a1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (int i = 0; i < 32; ++i)
-        if (DA_1252[i] != 0 && DA_1252[i] == c) return static_cast<char>(0x80 + i);
-    return '?';
 }
 
 std::string daUtf16(const std::string& byte) {
@@ -44,24 +32,7 @@ std::string daUtf16(const std::string& byte) {
                 i += 2;
             }
         }
-        testo += a1252(c);
-    }
-    return testo;
-}
-
-std::string daUtf8(const std::string& byte) {
-    std::string testo;
-    for (size_t i = 3; i < byte.size();) {
-        const unsigned char b = static_cast<unsigned char>(byte[i]);
-        int seguenti = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t c = seguenti == 3   ? b & 0x07
-                     : seguenti == 2 ? b & 0x0F
-                     : seguenti == 1 ? b & 0x1F
-                                     : b;
-        ++i;
-        while (seguenti-- > 0 && i < byte.size())
-            c = (c << 6) | (byte[i++] & 0x3F);
-        testo += a1252(c);
+        testo += runtime::byteDi(c);
     }
     return testo;
 }
@@ -72,7 +43,8 @@ std::string contenutoFile(const std::string& percorso, bool& letto) {
     if (!letto) return {};
     std::string byte((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     if (byte.size() >= 2 && byte[0] == '\xFF' && byte[1] == '\xFE') return daUtf16(byte);
-    if (byte.size() >= 3 && byte.compare(0, 3, "\xEF\xBB\xBF") == 0) return daUtf8(byte);
+    if (byte.size() >= 3 && byte.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        return runtime::testo1252DaUtf8(std::string_view(byte).substr(3));
     return byte;
 }
 
