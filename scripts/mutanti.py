@@ -14,7 +14,10 @@ sources gives the same list. Results: build/mutanti/esito.txt (summary per modul
 survivors) and build/mutanti/esito.json (every mutant and its outcome). Not run by CI.
 
     python3 scripts/mutanti.py [--seme N] [--per-modulo N] [--solo N] [--nome NOME]
-                               [--minuti M] [--solo-elenco]
+                               [--minuti M] [--solo-elenco] [--elenco ESITO.json]
+
+--elenco replays an earlier sample after the code has moved on (the same mutants, found by their
+line's text), so that a suite can be compared before and after a change of the tests.
 """
 
 import argparse
@@ -151,6 +154,27 @@ def campione(seme, per_modulo, solo=None, moduli=None):
     return mutanti
 
 
+def ritrovati(elenco, moduli=None):
+    """The mutants of an earlier run, each moved to the line of today's file with the same text
+    nearest to where it was; those whose line is gone (code rewritten since) are set apart."""
+    mutanti, spariti = [], []
+    for m in elenco:
+        if moduli and m["modulo"] not in moduli:
+            continue
+        m = {k: m[k] for k in ("modulo", "file", "riga", "tipo", "prima", "dopo")}
+        percorso = RADICE / m["file"]
+        righe = (percorso.read_text(encoding="latin-1").splitlines()
+                 if percorso.is_file() else [])
+        uguali = [n for n, r in enumerate(righe, 1) if r == m["prima"]]
+        if not uguali:
+            spariti.append(m)
+            continue
+        m["riga"] = min(uguali, key=lambda n: abs(n - m["riga"]))
+        mutanti.append(m)
+    mutanti.sort(key=lambda m: (m["file"], m["riga"], m["tipo"], m["dopo"]))
+    return mutanti, spariti
+
+
 def copia_albero():
     """The tracked files into COPIA; unchanged files keep their time, so builds stay incremental.
     Files no longer tracked (renamed, removed) go from the copy too."""
@@ -257,10 +281,16 @@ def main():
     argomenti.add_argument("--non-copiare", action="store_true",
                            help="use build/mutanti/sorgenti as it is (e.g. with older tests)")
     argomenti.add_argument("--solo-elenco", action="store_true", help="print the sample only")
+    argomenti.add_argument("--elenco", type=Path,
+                           help="replay the mutants of an earlier result file (esito.json) on "
+                                "today's sources, each found by its line's text")
     opzioni = argomenti.parse_args()
     moduli = opzioni.moduli.split(",") if opzioni.moduli else None
 
-    mutanti = campione(opzioni.seme, opzioni.per_modulo, opzioni.solo, moduli)
+    if opzioni.elenco:
+        mutanti, spariti = ritrovati(json.loads(opzioni.elenco.read_text()), moduli)
+    else:
+        mutanti, spariti = campione(opzioni.seme, opzioni.per_modulo, opzioni.solo, moduli), []
     if opzioni.solo_elenco:
         for m in mutanti:
             print(f"{m['file']}:{m['riga']} {m['tipo']}: {m['dopo'].strip()}")
@@ -322,6 +352,9 @@ def main():
         rotti = sum(e["esito"] == "non compilato" for e in qui)
         tasso = f"{100 * uccisi / (uccisi + vivi):.1f}%" if uccisi + vivi else "-"
         righe.append(f"{modulo:12} {uccisi:7} {vivi:9} {rotti:13} {tasso:>10}")
+    if spariti:
+        righe += ["", f"Not run, their line is gone from today's sources: {len(spariti)}"]
+        righe += [f"  {m['file']}:{m['riga']} {m['tipo']}: {m['prima'].strip()}" for m in spariti]
     righe += ["", "Survivors:"]
     righe += [f"  {e['file']}:{e['riga']} {e['tipo']}: {e['prima'].strip()}  ->  "
               f"{e['dopo'].strip()}" for e in esiti if e["esito"] == "sopravvissuto"]
