@@ -268,6 +268,30 @@ def prova(binari, modulo, tempi):
     return "sopravvissuto"
 
 
+def riassunto(esiti, spariti, intestazione):
+    """The table per module and the survivors. A mutant in a file that no test binary links
+    (a Windows-only source on Linux) is counted apart: nothing could have killed it."""
+    righe = [intestazione, "",
+             f"{'module':12} {'killed':>7} {'survived':>9} {'not compiled':>13} {'not built':>10} "
+             f"{'kill rate':>10}"]
+    for modulo in list(MODULI) + ["total"]:
+        qui = [e for e in esiti if modulo in (e["modulo"], "total")]
+        uccisi = sum(e["esito"].startswith("ucciso") for e in qui)
+        fuori = sum(not e["binari"] for e in qui)
+        vivi = sum(e["esito"] == "sopravvissuto" and bool(e["binari"]) for e in qui)
+        rotti = sum(e["esito"] == "non compilato" for e in qui)
+        tasso = f"{100 * uccisi / (uccisi + vivi):.1f}%" if uccisi + vivi else "-"
+        righe.append(f"{modulo:12} {uccisi:7} {vivi:9} {rotti:13} {fuori:10} {tasso:>10}")
+    if spariti:
+        righe += ["", f"Not run, their line is gone from today's sources: {len(spariti)}"]
+        righe += [f"  {m['file']}:{m['riga']} {m['tipo']}: {m['prima'].strip()}" for m in spariti]
+    righe += ["", "Survivors:"]
+    righe += [f"  {e['file']}:{e['riga']} {e['tipo']}: {e['prima'].strip()}  ->  "
+              f"{e['dopo'].strip()}" for e in esiti
+              if e["esito"] == "sopravvissuto" and e["binari"]]
+    return righe
+
+
 def main():
     argomenti = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     argomenti.add_argument("--seme", type=int, default=2026)
@@ -281,12 +305,18 @@ def main():
     argomenti.add_argument("--non-copiare", action="store_true",
                            help="use build/mutanti/sorgenti as it is (e.g. with older tests)")
     argomenti.add_argument("--solo-elenco", action="store_true", help="print the sample only")
+    argomenti.add_argument("--riassunto", type=Path,
+                           help="print the table of an earlier result file (esito.json) only")
     argomenti.add_argument("--elenco", type=Path,
                            help="replay the mutants of an earlier result file (esito.json) on "
                                 "today's sources, each found by its line's text")
     opzioni = argomenti.parse_args()
     moduli = opzioni.moduli.split(",") if opzioni.moduli else None
 
+    if opzioni.riassunto:
+        print("\n".join(riassunto(json.loads(opzioni.riassunto.read_text()), [],
+                                   str(opzioni.riassunto))))
+        return 0
     if opzioni.elenco:
         mutanti, spariti = ritrovati(json.loads(opzioni.elenco.read_text()), moduli)
     else:
@@ -342,22 +372,8 @@ def main():
             json.dumps(esiti, indent=1, ensure_ascii=False))
 
     durata = time.time() - inizio
-    righe = [f"seed {opzioni.seme}, {len(esiti)} of {len(mutanti)} mutants, "
-             f"{durata / 60:.1f} minutes, load {os.getloadavg()[0]:.1f}", "",
-             f"{'module':12} {'killed':>7} {'survived':>9} {'not compiled':>13} {'kill rate':>10}"]
-    for modulo in list(MODULI) + ["total"]:
-        qui = [e for e in esiti if modulo in (e["modulo"], "total")]
-        uccisi = sum(e["esito"].startswith("ucciso") for e in qui)
-        vivi = sum(e["esito"] == "sopravvissuto" for e in qui)
-        rotti = sum(e["esito"] == "non compilato" for e in qui)
-        tasso = f"{100 * uccisi / (uccisi + vivi):.1f}%" if uccisi + vivi else "-"
-        righe.append(f"{modulo:12} {uccisi:7} {vivi:9} {rotti:13} {tasso:>10}")
-    if spariti:
-        righe += ["", f"Not run, their line is gone from today's sources: {len(spariti)}"]
-        righe += [f"  {m['file']}:{m['riga']} {m['tipo']}: {m['prima'].strip()}" for m in spariti]
-    righe += ["", "Survivors:"]
-    righe += [f"  {e['file']}:{e['riga']} {e['tipo']}: {e['prima'].strip()}  ->  "
-              f"{e['dopo'].strip()}" for e in esiti if e["esito"] == "sopravvissuto"]
+    righe = riassunto(esiti, spariti, f"seed {opzioni.seme}, {len(esiti)} of {len(mutanti)} mutants, "
+                      f"{durata / 60:.1f} minutes, load {os.getloadavg()[0]:.1f}")
     (CARTELLA / f"{opzioni.nome}.txt").write_text("\n".join(righe) + "\n")
     print("\n".join(righe))
     return 0
