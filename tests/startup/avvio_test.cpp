@@ -17,7 +17,7 @@
 #include "platform/fine_programma.h"
 #include "startup/avvio.h"
 #include "startup/riassunzione.h"
-#include "support/azzera.h"
+#include "support/prova_base.h"
 #include "support/cartella_temporanea.h"
 #include "support/prova_base.h"
 #include "tools/demo.h"
