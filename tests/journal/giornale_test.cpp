@@ -112,8 +112,7 @@ TEST_F(Giornale, AnnullaSoloSeNessunoHaCambiatoIlRecordRigheDanneggiateSaltate) 
               "5: tipo sconosciuto \"boh\", 7: non e' JSON, 8 applicata, ");
 }
 
-// The append fails (write or flush): the record stays as it was. The record write fails
-// after the append: the entry reads "not applied".
+// A failed append leaves the record as it was; a failed record write after it is "not applied".
 TEST_F(Giornale, GuastiDelDisco) {
     const struct {
         platform::Chiamata chiamata;
