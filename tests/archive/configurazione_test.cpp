@@ -4,11 +4,9 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "archive/configurazione.h"
 #include "archive/semaforo.h"
-#include "archive/versione.h"
 #include "platform/fine_programma.h"
 #include "support/archivio_prova.h"
 #include "support/processi.h"
@@ -17,9 +15,6 @@
 using namespace archive;
 
 namespace {
-
-const std::string ERRORE_CONFIGURAZIONE =
-    "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI Ponteval CON IL PROGRAMMA QPERCORSO";
 
 class Configurazione : public supporto::ProvaBase {
   protected:
@@ -33,38 +28,25 @@ class Configurazione : public supporto::ProvaBase {
         a.scriviTask("3         ");
     }
     void registro(const std::string& valori) {
-        std::ofstream f(a.fileRegistro(), std::ios::binary);
-        f << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Zelcorin\\Ponteval]\r\n" << valori;
+        supporto::scriviFile(
+            a.fileRegistro(),
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Zelcorin\\Ponteval]\r\n" + valori);
     }
 };
 
-TEST_F(Configurazione, DalRegistro) {
-    a.cartella("C:\\DATI");
-    const std::string programmi = a.locale("C:\\PROGRAMMI");  // a Linux path works too
-    registro("\"PERCORSOARCHIVI\"=\"C:\\\\DATI\"\r\n\"PERCORSOPROGRAMMI\"=\"" + programmi +
-             "\"\r\n");
-    CONFIGREGISTRO();
-    EXPECT_EQ(PERCORSOARCHIVI, "C:\\DATI");
-    EXPECT_EQ(PERCORSOPROGRAMMI, programmi);
-    EXPECT_EQ(CODICETASK, "3");
-    EXPECT_TRUE(ui().messaggi.empty());
-}
-
-TEST_F(Configurazione, RegistroIncompletoLasciaTuttoComEra) {
-    // The programs value is good, the archive one names a missing folder.
-    registro(
-        "\"PERCORSOARCHIVI\"=\"C:\\\\MANCA\"\r\n\"PERCORSOPROGRAMMI\"=\"C:\\\\PROGRAMMI\"\r\n");
+// Both folders must exist before either is taken; then the path files: first line, spaces
+// around it removed.
+// Both registry folders must exist before either is taken (a whole registry is read by every
+// start-up test); then the path files: first line, spaces around it removed.
+TEST_F(Configurazione, DalRegistroOppureDaiFileDeiPercorsi) {
     CODICETASK = "zz";
-    CONFIGREGISTRO();
-    EXPECT_EQ(PERCORSOARCHIVI, "");
-    EXPECT_EQ(PERCORSOPROGRAMMI, "");
-    EXPECT_EQ(CODICETASK, "zz");
-    // The archive value good, the programs one missing: still nothing taken.
-    registro("\"PERCORSOARCHIVI\"=\"C:\\\\ARCHIVI\"\r\n");
-    CONFIGREGISTRO();
-    EXPECT_EQ(PERCORSOARCHIVI, "");
-
-    // Then the path files: first line, surrounding spaces removed.
+    for (const char* valori :
+         {"\"PERCORSOARCHIVI\"=\"C:\\\\MANCA\"\r\n\"PERCORSOPROGRAMMI\"=\"C:\\\\PROGRAMMI\"\r\n",
+          "\"PERCORSOARCHIVI\"=\"C:\\\\ARCHIVI\"\r\n"}) {
+        registro(valori);
+        CONFIGREGISTRO();
+        EXPECT_EQ(PERCORSOARCHIVI + PERCORSOPROGRAMMI + CODICETASK, "zz");
+    }
     a.scrivi("C:\\PTORVALE\\QZPERARK.QZP", "  C:\\ARCHIVI  \r\nignorata\r\n");
     a.scrivi("C:\\PTORVALE\\QZPERPRO.QZP", "C:\\PROGRAMMI\n");
     CONFIGFILE();
@@ -75,44 +57,30 @@ TEST_F(Configurazione, RegistroIncompletoLasciaTuttoComEra) {
 }
 
 TEST_F(Configurazione, FileDeiPercorsiMancantiOVuoti) {
-    auto prova = [&](const char* archivi, const char* programmi) {
+    const std::pair<const char*, const char*> casi[] = {
+        {nullptr, nullptr},
+        {"C:\\ARCHIVI\r\n", nullptr},
+        {nullptr, "C:\\PROGRAMMI\r\n"},
+        {"      \r\nC:\\ARCHIVI\r\n", "C:\\PROGRAMMI\r\n"},
+        {"C:\\ARCHIVI\r\n", ""}};
+    for (const auto& [archivi, programmi] : casi) {
         std::filesystem::remove_all(a.locale("C:\\PTORVALE"));
         if (archivi) a.scrivi("C:\\PTORVALE\\QZPERARK.QZP", archivi);
         if (programmi) a.scrivi("C:\\PTORVALE\\QZPERPRO.QZP", programmi);
         ui().messaggi.clear();
-        const int codice = supporto::codiceFine([] { CONFIGFILE(); });
-        EXPECT_EQ(codice, platform::USCITA_CONFIGURAZIONE);
-        ASSERT_EQ(ui().messaggi.size(), 1u);
-        EXPECT_EQ(ui().messaggi[0].testo, ERRORE_CONFIGURAZIONE);
-    };
-    prova(nullptr, nullptr);
-    prova("C:\\ARCHIVI\r\n", nullptr);
-    prova(nullptr, "C:\\PROGRAMMI\r\n");
-    prova("      \r\nC:\\ARCHIVI\r\n", "C:\\PROGRAMMI\r\n");
-    prova("C:\\ARCHIVI\r\n", "");
+        EXPECT_EQ(supporto::codiceFine(CONFIGFILE), platform::USCITA_CONFIGURAZIONE);
+        EXPECT_EQ(ui().ultimoTesto(),
+                  "ERRORE DI CONFIGURAZIONE! CONTROLLARE I PERCORSI DI "
+                  "Ponteval CON IL PROGRAMMA QPERCORSO");
+    }
 }
 
+// A dword is read as a 16-bit integer; other kinds and other hives give nothing.
 TEST_F(Configurazione, ValoriDelRegistro) {
-    registro(
-        "\"TESTO\"=\"a \\\"b\\\" \\\\c\"\r\n"
-        "\"DIECI\"=dword:0000000a\r\n"
-        "\"MENOUNO\"=dword:0001ffff\r\n"
-        "\"BINARIO\"=hex:01,02,\\\r\n  03\r\n");
-    const char* chiave = CHIAVE_PONTEVAL;
-    EXPECT_EQ(LEGGIREGISTRO(HKEY_CURRENT_USER, chiave, "DIECI"), "10");
-    EXPECT_EQ(LEGGIREGISTRO(HKEY_CURRENT_USER, chiave, "MENOUNO"), "-1");
-    EXPECT_EQ(LEGGIREGISTRO(HKEY_CURRENT_USER, chiave, "BINARIO"), "");
-    EXPECT_EQ(LEGGIREGISTRO(0x80000002u, chiave, "TESTO"), "");
-}
-
-TEST_F(Configurazione, InformazioniProgetto) {
-    NOMEPROGRAMMA = " vxmira ";
-    NOMEPROGETTO = "VxMira";
-    INFOPROGETTO();
-    ASSERT_EQ(ui().messaggi.size(), 1u);
-    EXPECT_EQ(ui().messaggi[0].testo,
-              "Programma ponteval\r\rNome EXE : VXMIRA.EXE\rNome VBP : VXMIRA.VBP\rVersione : " +
-                  std::string(VERSIONE) + "\r");
+    registro("\"MENOUNO\"=dword:0001ffff\r\n\"BINARIO\"=hex:01,02\r\n\"TESTO\"=\"a\"\r\n");
+    EXPECT_EQ(LEGGIREGISTRO(HKEY_CURRENT_USER, CHIAVE_PONTEVAL, "MENOUNO"), "-1");
+    EXPECT_EQ(LEGGIREGISTRO(HKEY_CURRENT_USER, CHIAVE_PONTEVAL, "BINARIO"), "");
+    EXPECT_EQ(LEGGIREGISTRO(0x80000002u, CHIAVE_PONTEVAL, "TESTO"), "");
 }
 
 TEST_F(Configurazione, UnaSecondaCopiaFinisceSubito) {

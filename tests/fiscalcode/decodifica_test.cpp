@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <initializer_list>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,18 +15,16 @@
 namespace {
 
 using fiscalcode::Comune;
+using fiscalcode::CONTROLLACF;
+using fiscalcode::CONTROLLAPI;
 using fiscalcode::DECODIFICACF_S;
 using fiscalcode::ErroreElencoComuni;
 
-std::vector<Comune> leggi(const std::string& testo) {
-    std::istringstream in(testo);
-    return fiscalcode::leggiElencoComuni(in, "elenco");
-}
-
 // The message of the refusal, "" when the text was accepted.
 std::string rifiuto(const std::string& testo) {
+    std::istringstream in(testo);
     try {
-        leggi(testo);
+        fiscalcode::leggiElencoComuni(in, "elenco");
     } catch (const ErroreElencoComuni& e) {
         return e.what();
     }
@@ -50,22 +49,66 @@ std::string natoA(const std::string& codice) {
     return "RSSMRA80A01" + codice + "X";
 }
 
+// Valid codes, each tried with every other check letter: real ones, omocodic ones, and codes
+// that put every character at an odd and at an even position so that every table value counts.
+TEST(ControllaCF, CheckCharacterOmocodicCodesAndForm) {
+    for (const std::string codice :
+         {"MRTMTT25D09F205Z", "BNCLRA85M45H501M", "BNCLRA85M45Z719E", "MRTMTT25D09F20RU", "MRTMTT25D09F2LRF", "MRTMTT25D0VF205O",
+          "0123456789ABCDEP", "123456789ABCDEFA", "GHIJKLMNOPQRSTUI", "HIJKLMNOPQRSTUVN",
+          "MNOPQRSTUVWXYZ0J", "NOPQRSTUVWXYZ01J", "23456789ABCDEFGH", "3456789ABCDEFGHV"}) {
+        EXPECT_EQ(CONTROLLACF(codice), 0) << codice;
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            std::string altro = codice;
+            altro.back() = c;
+            if (altro != codice) { EXPECT_EQ(CONTROLLACF(altro), 1) << altro; }
+        }
+    }
+    for (const std::string& codice : std::initializer_list<std::string>{
+             "MRTMTT25D09F206Z", "NRTMTT25D09F205Z", "", "MRTMTT25D09F205", "MRTMTT25D09F205ZZ", "MRTMTT25D09F205z", "MRTMTT25D09F205Z ", "mrtmtt25d09f205z",
+             "MRT TT25D09F205Z", "MRT\xC8TT25D09F205Z", std::string("MRT\0TT25D09F205Z", 16)})
+        EXPECT_EQ(CONTROLLACF(codice), 1) << codice;
+}
+
+TEST(ControllaPI, CheckDigitEverySingleDigitChangedAndForm) {
+    for (const std::string codice : {"01234567897", "12345678903", "00000000000"}) {
+        EXPECT_EQ(CONTROLLAPI(codice), 0) << codice;
+        for (size_t posizione = 0; posizione < 11; ++posizione) {
+            for (char d = '0'; d <= '9'; ++d) {
+                std::string altro = codice;
+                altro.at(posizione) = d;
+                if (altro != codice) { EXPECT_EQ(CONTROLLAPI(altro), 1) << altro; }
+            }
+        }
+    }
+    // A double digit sums its digits (7 -> 14 -> 5), a remainder of 0 gives check digit 0, and
+    // the field may be wider than the code.
+    for (const char* codice : {"07000000005", "19000000000", "01234567897     "})
+        EXPECT_EQ(CONTROLLAPI(codice), 0) << codice;
+    // Texts whose missing or non-digit positions would count as zeros and pass.
+    for (const std::string codice : {"", "19", "1900000000", "0123456789-7", "ABCDEFGHIJ0", "19         ",
+                                     "0123456789 7", " 01234567897", "01234567897x", "012345678970"})
+        EXPECT_EQ(CONTROLLAPI(codice), 1) << '"' << codice << '"';
+}
+
 TEST(ElencoComuni, TolerantOfLayoutStrictOnContent) {
-    const auto scelti =
-        leggi("# comment\r\n\r\nH501\tROMA\tRM\r\n  A089 \t AGRIGENTO \tAG  \n\nZ110\tFRANCIA\tEE");
+    std::istringstream in("# comment\r\n\r\nH501\tROMA\tRM\r\n  A089 \t AGRIGENTO \tAG  \n\nZ110\tFRANCIA\tEE");
+    const auto scelti = fiscalcode::leggiElencoComuni(in, "elenco");
     ASSERT_EQ(scelti.size(), 3u);
     EXPECT_EQ(scelti[0].codice + scelti[0].nome + scelti[0].provincia, "A089AGRIGENTOAG");
-    EXPECT_EQ(
-        rifiuto("H501\tROMA\tRM\nA089 AGRIGENTO AG\n"),
-        "elenco, riga 2: servono tre campi separati da tabulazione (codice, nome, provincia)");
-    EXPECT_EQ(rifiuto("H501\tROMA\tRM\n#\nA089\tAGRIGENTO\tAG\nH501\tROMA CAPITALE\tRM\n"),
-              "elenco, riga 4: codice catastale H501 ripetuto (anche alla riga 1)");
-    EXPECT_EQ(rifiuto("# only comments\n\n"), "elenco: nessun comune nell'elenco");
-    for (const char* riga :
-         {"H501\tROMA\tRM\textra", "h501\tROMA\tRM", "H50\tROMA\tRM", "H5011\tROMA\tRM",
-          "1501\tROMA\tRM", "H50X\tROMA\tRM", "H501\tRoma\tRM", "H501\t\tRM",
-          "H501\tSTATI UNITI D'AMERICA\tEE", "D704\tFORL\xC3\x8C\tFC", "H501\tROMA\tR", "H501\tROMA\tR1"})
-        EXPECT_NE(rifiuto(riga), "") << riga;
+    const std::pair<const char*, const char*> rifiutati[] = {
+        {"H501\tROMA\tRM\nA089 AGRIGENTO AG\n",
+         "elenco, riga 2: servono tre campi separati da tabulazione (codice, nome, provincia)"},
+        {"H501\tROMA\tRM\n#\nA089\tAGRIGENTO\tAG\nH501\tROMA CAPITALE\tRM\n",
+         "elenco, riga 4: codice catastale H501 ripetuto (anche alla riga 1)"},
+        {"# only comments\n\n", "elenco: nessun comune nell'elenco"},
+        {"H501\tROMA\tRM\textra", ""}, {"h501\tROMA\tRM", ""}, {"H50\tROMA\tRM", ""},
+        {"H5011\tROMA\tRM", ""}, {"1501\tROMA\tRM", ""}, {"H50X\tROMA\tRM", ""},
+        {"H501\tRoma\tRM", ""}, {"H501\t\tRM", ""}, {"H501\tSTATI UNITI D'AMERICA\tEE", ""},
+        {"D704\tFORL\xC3\x8C\tFC", ""}, {"H501\tROMA\tR", ""}, {"H501\tROMA\tR1", ""}};
+    for (const auto& [testo, messaggio] : rifiutati) {
+        const std::string r = rifiuto(testo);
+        EXPECT_TRUE(!r.empty() && r.rfind(messaggio, 0) == 0) << testo << ": " << r;
+    }
     EXPECT_EQ(rifiuto("H501\tSTATI UNITI D'AMERIC\tEE\n"), "");  // 20 characters
     EXPECT_THROW(fiscalcode::leggiElencoComuni("/nonexistent/comuni.txt"), ErroreElencoComuni);
 }
@@ -74,35 +117,23 @@ class FileComuni : public supporto::ProvaBase {
   protected:
     void SetUp() override {
         ProvaBase::SetUp();
-        archivio = std::make_unique<supporto::ArchivioProva>(
-            std::vector<supporto::VoceCatalogo>{{4, "COMUNI.DAT", 32}});
+        archivio.emplace(std::vector<supporto::VoceCatalogo>{{4, "COMUNI.DAT", 32}});
     }
-    void TearDown() override {
-        archivio.reset();
-        ProvaBase::TearDown();
-    }
-    std::unique_ptr<supporto::ArchivioProva> archivio;
+    std::optional<supporto::ArchivioProva> archivio;
 };
 
 TEST_F(FileComuni, WrittenInCodeOrderReplacedWholeRefusalsLeaveItAsItWas) {
-    EXPECT_EQ(fiscalcode::scriviFileComuni({{"Z110", "FRANCIA", "EE"},
-                                            {"H501", "ROMA", "RM"},
-                                            {"A345", "L'AQUILA", "AQ"}}),
-              3);
-    EXPECT_EQ(archivio->leggi("COMUNI.DAT"), " A345 L'AQUILA             AQ   "
-                                             " H501 ROMA                 RM   "
-                                             " Z110 FRANCIA              EE   ");
-    EXPECT_EQ(archive::CANALE.at(4), 0);
+    EXPECT_EQ(fiscalcode::scriviFileComuni({{"Z110", "FRANCIA", "EE"}, {"A345", "L'AQUILA", "AQ"}}), 2);
+    EXPECT_EQ(archivio->leggi("COMUNI.DAT"), " A345 L'AQUILA             AQ    Z110 FRANCIA              EE   ");
     // Writing again replaces the file: no records of the longer list are left behind.
     fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}});
     const std::string prima = archivio->leggi("COMUNI.DAT");
     EXPECT_EQ(prima, " H501 ROMA                 RM   ");
 
-    EXPECT_THROW(fiscalcode::scriviFileComuni({}), ErroreElencoComuni);
-    EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}, {"H501", "ROMA", "RM"}}),
-                 ErroreElencoComuni);
-    EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "roma", "RM"}}), ErroreElencoComuni);
-    // A catalogue whose records cannot hold the province; then the shortest that can.
+    // Refused: nothing, a repeated code, a lower-case name, records too short for the province.
+    for (const std::vector<Comune>& elenco : std::initializer_list<std::vector<Comune>>{
+             {}, {{"H501", "ROMA", "RM"}, {"H501", "ROMA", "RM"}}, {{"H501", "roma", "RM"}}})
+        EXPECT_THROW(fiscalcode::scriviFileComuni(elenco), ErroreElencoComuni);
     archivio->catalogo({4, "COMUNI.DAT", 28});
     EXPECT_THROW(fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}}), ErroreElencoComuni);
     EXPECT_EQ(archivio->leggi("COMUNI.DAT"), prima);
@@ -112,74 +143,31 @@ TEST_F(FileComuni, WrittenInCodeOrderReplacedWholeRefusalsLeaveItAsItWas) {
     EXPECT_EQ(archivio->leggi("COMUNI.DAT"), " H501 ROMA                 RM");
 }
 
-TEST_F(FileComuni, DecodingDateSexAndEveryDemoMunicipality) {
-    fiscalcode::scriviComuniDemo();
-    std::istringstream testo{std::string(fiscalcode::elencoComuniDemo())};
-    for (const Comune& c : fiscalcode::leggiElencoComuni(testo, "demo"))
-        EXPECT_EQ(DECODIFICACF_S(natoA(c.codice)), atteso("010180", c.nome, c.provincia))
-            << c.codice;
-
-    // Decoding stops early with what it read: year "00" and month letter "F" with the sex set,
-    // omocodic codes (a letter in the day stops at once, one in the place is not found),
-    // days no birth date has, a day past the end of its month, blanks, an 11-digit code.
-    const std::string nulla = atteso("000000", "", "  ", " ");
-    const struct {
-        const char* codice;
-        std::string atteso;
-    } casi[] = {
-        {"MRTMTT25D09F205Z", atteso("090425", "MILANO", "MI")},
-        {"BNCLRA85M45H501M", atteso("050885", "ROMA", "RM", "F")},
-        {"BNCLRA85M45Z719E", atteso("050885", "NUOVA ZELANDA", "EE", "F")},
-        {"RSSMRA80T71A345X", atteso("311280", "L'AQUILA", "AQ", "F")},
-        {"RSSMRA80B29H501Q", atteso("290280", "ROMA", "RM")},
-        {"VRDGPP00A01A089M", atteso("000000")},
-        {"VRDGPP80F01A089Q", atteso("000000")},
-        {"VRDGPP80F41A089X", atteso("000000", "", "  ", "F")},
-        {"MRTMTT25D0VF205O", nulla},
-        {"MRTMTT25D09F20RU", atteso("090425", "F20R")},
-        {"RSSMRA8LA01H501F", atteso("000000")},
-        {"RSSMRA80A00H501X", nulla},
-        {"RSSMRA80A35H501X", nulla},
-        {"RSSMRA80A72H501X", nulla},
-        {"RSSMRA80A-5H501X", nulla},
-        {"RSSMRA80D31H501D", atteso("000000")},
-        {"RSSMRA81B29H501R", atteso("000000")},
-        {"                ", nulla},
-        {"12345678903", atteso("000000")},
-        {"RSSMRA80A01", atteso("010180")},
-    };
-    for (const auto& caso : casi)
-        EXPECT_EQ(DECODIFICACF_S(caso.codice), caso.atteso) << caso.codice;
-    EXPECT_EQ(archive::CANALE.at(4), 0);
-}
-
-TEST_F(FileComuni, SteppedSearchAcrossFileSizes) {
-    // Sizes around the steps: a single record, fewer than one step, exactly one and more.
-    for (const long quanti : {1L, 11L, 1000L, 1001L, 2345L}) {
-        std::vector<Comune> elenco;
-        for (long i = 1; i <= quanti; ++i)
-            elenco.push_back({codiceSintetico(2 * i), "COMUNE " + std::to_string(i), "XY"});
-        fiscalcode::scriviFileComuni(elenco);
-        for (long i = 1; i <= quanti; ++i) {
-            // The ends, the step boundaries and a spread of the rest, each with the free code
-            // just before it.
-            if (i > 2 && i < quanti - 1 && i % 100 > 1 && i % 7 != 0) continue;
-            const std::string codice = codiceSintetico(2 * i), libero = codiceSintetico(2 * i - 1);
-            ASSERT_EQ(DECODIFICACF_S(natoA(codice)),
-                      atteso("010180", "COMUNE " + std::to_string(i), "XY"))
-                << quanti << " records, code " << codice;
-            ASSERT_EQ(DECODIFICACF_S(natoA(libero)), atteso("010180", libero)) << quanti;
-        }
-        for (const std::string& fuori : {codiceSintetico(2 * quanti + 1), std::string("Z999")})
-            EXPECT_EQ(DECODIFICACF_S(natoA(fuori)), atteso("010180", fuori));
-    }
-}
-
-TEST_F(FileComuni, MissingFilePartialRecordAndTheEmptyText) {
+// Decoding stops early with what it read: year "00" and month letter "F" with the sex set,
+// omocodic codes (a letter in the day stops at once, one in the place is not found), days no
+// birth date has, a day past the end of its month, blanks, an 11-digit code.
+TEST_F(FileComuni, DecodingDateSexAndPlace) {
     // The empty text opens nothing: FAIOPEN would have created the missing file.
     EXPECT_EQ(DECODIFICACF_S(""), atteso("000000", "", "  ", " "));
     EXPECT_FALSE(archivio->esiste("COMUNI.DAT"));
     EXPECT_EQ(DECODIFICACF_S(natoA("H501")), atteso("010180", "H501"));
+    fiscalcode::scriviComuniDemo();
+    const std::string nulla = atteso("000000", "", "  ", " ");
+    // clang-format off
+    const std::pair<const char*, std::string> casi[] = {
+        {"MRTMTT25D09F205Z", atteso("090425", "MILANO", "MI")}, {"BNCLRA85M45H501M", atteso("050885", "ROMA", "RM", "F")},
+        {"BNCLRA85M45Z719E", atteso("050885", "NUOVA ZELANDA", "EE", "F")}, {"RSSMRA80T71A345X", atteso("311280", "L'AQUILA", "AQ", "F")},
+        {"RSSMRA80B29H501Q", atteso("290280", "ROMA", "RM")}, {"VRDGPP00A01A089M", atteso("000000")},
+        {"VRDGPP80F01A089Q", atteso("000000")}, {"VRDGPP80F41A089X", atteso("000000", "", "  ", "F")},
+        {"MRTMTT25D0VF205O", nulla}, {"MRTMTT25D09F20RU", atteso("090425", "F20R")}, {"RSSMRA8LA01H501F", atteso("000000")},
+        {"RSSMRA80A00H501X", nulla}, {"RSSMRA80A35H501X", nulla}, {"RSSMRA80A72H501X", nulla}, {"RSSMRA80A-5H501X", nulla},
+        {"RSSMRA80D31H501D", atteso("000000")}, {"RSSMRA81B29H501R", atteso("000000")}, {"                ", nulla},
+        {"12345678903", atteso("000000")}, {"RSSMRA80A01", atteso("010180")},
+    };
+    // clang-format on
+    for (const auto& [codice, decodificato] : casi)
+        EXPECT_EQ(DECODIFICACF_S(codice), decodificato) << codice;
+    EXPECT_EQ(archive::CANALE.at(4), 0);
     // A record cut short at the end of the file does not exist.
     fiscalcode::scriviFileComuni({{"A089", "AGRIGENTO", "AG"}, {"H501", "ROMA", "RM"}});
     archivio->scrivi("COMUNI.DAT", archivio->leggi("COMUNI.DAT").substr(0, 32 + 29));
@@ -187,7 +175,23 @@ TEST_F(FileComuni, MissingFilePartialRecordAndTheEmptyText) {
     EXPECT_EQ(DECODIFICACF_S(natoA("H501")), atteso("010180", "H501"));
     // Not even the catalogue is needed for the empty text.
     archivio.reset();
-    EXPECT_EQ(DECODIFICACF_S(""), atteso("000000", "", "  ", " "));
+    EXPECT_EQ(DECODIFICACF_S(""), nulla);
+}
+
+// Every code of a file of more than two steps of the search (the real list has thousands),
+// each with the free code just before it, and past the last.
+TEST_F(FileComuni, SteppedSearchOverALargeFile) {
+    std::vector<Comune> elenco;
+    for (long i = 1; i <= 2345; ++i)
+        elenco.push_back({codiceSintetico(2 * i), "COMUNE " + std::to_string(i), "XY"});
+    fiscalcode::scriviFileComuni(elenco);
+    for (long i = 1; i <= 2346; ++i) {
+        const std::string libero = codiceSintetico(2 * i - 1);
+        ASSERT_EQ(DECODIFICACF_S(natoA(libero)), atteso("010180", libero));
+        if (i > 2345) break;
+        ASSERT_EQ(DECODIFICACF_S(natoA(codiceSintetico(2 * i))),
+                  atteso("010180", "COMUNE " + std::to_string(i), "XY"));
+    }
 }
 
 }  // namespace

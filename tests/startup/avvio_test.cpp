@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <map>
@@ -14,13 +13,11 @@
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/lettura.h"
+#include "journal/installazione_giornale.h"
 #include "platform/fine_programma.h"
 #include "startup/avvio.h"
 #include "startup/riassunzione.h"
-#include "support/azzera.h"
-#include "support/cartella_temporanea.h"
 #include "support/prova_base.h"
-#include "tools/demo.h"
 #include "windows/common/scambio.h"
 
 namespace fs = std::filesystem;
@@ -35,15 +32,10 @@ constexpr const char* IDONEO = "0010000001";       // left, fixed-term ENPALS
 constexpr const char* IN_SERVIZIO = "0010000003";  // has not left
 constexpr const char* NON_ENPALS = "0010000004";   // P168 = 1
 
-class Avvio : public supporto::ProvaBase {
+class Avvio : public prove::InstallazioneGiornale {
   protected:
     void SetUp() override {
-        ProvaBase::SetUp();
-        ambiente("XDG_RUNTIME_DIR", tmp.percorso());
-        for (const std::string& riga : tools::creaDemo(tmp.file("demo"))) {
-            const auto uguale = riga.find('=');
-            ambiente(riga.substr(0, uguale), riga.substr(uguale + 1));
-        }
+        InstallazioneGiornale::SetUp();
         supporto::azzeraTutto();  // the program starts from nothing
         ui().registraFinestra("CODVEC", [this] {
             SCAMBIO_S[50] = chiavi.empty() ? "" : chiavi.front();
@@ -58,24 +50,9 @@ class Avvio : public supporto::ProvaBase {
         });
         prima = istantanea();
     }
-
     void TearDown() override {
         startup::azzeraAvvio();
-        ProvaBase::TearDown();
-        for (const auto& [nome, valore] : ambientePrima) {
-            if (valore)
-                setenv(nome.c_str(), valore->c_str(), 1);
-            else
-                unsetenv(nome.c_str());
-        }
-    }
-
-    void ambiente(const std::string& nome, const std::string& valore) {
-        if (!ambientePrima.count(nome)) {
-            const char* v = std::getenv(nome.c_str());
-            ambientePrima[nome] = v ? std::optional<std::string>(v) : std::nullopt;
-        }
-        setenv(nome.c_str(), valore.c_str(), 1);
+        InstallazioneGiornale::TearDown();
     }
 
     // Every file of the installation but the task file, which every run writes back.
@@ -88,19 +65,6 @@ class Avvio : public supporto::ProvaBase {
         return file;
     }
 
-    // The worker file of the demo (file 2 of its catalogue).
-    std::string fileDipendenti() const {
-        for (const auto& e : fs::recursive_directory_iterator(tmp.file("demo")))
-            if (e.path().filename() == "DIPEND.DAT") return e.path().string();
-        ADD_FAILURE() << "no worker file in the demo";
-        return {};
-    }
-
-    std::string recordDipendente(double numero) const {
-        const std::string tutto = supporto::leggiFile(fileDipendenti());
-        return tutto.substr(static_cast<size_t>((numero - 1) * 16128), 16128);
-    }
-
     int esegui() {
         return supporto::codiceFine([] { startup::MAIN(); });
     }
@@ -109,8 +73,6 @@ class Avvio : public supporto::ProvaBase {
         return std::count(ui().modali.begin(), ui().modali.end(), nome);
     }
 
-    supporto::CartellaTemporanea tmp;
-    std::map<std::string, std::optional<std::string>> ambientePrima;
     std::map<std::string, std::string> prima;
     std::deque<std::string> chiavi;
     bool pagineLasciate = true;
@@ -155,12 +117,12 @@ TEST_F(Avvio, RisposteNoNonScriveNulla) {
 
 TEST_F(Avvio, RispostaSiScriveIlNuovoAssunto) {
     chiavi = {IN_SERVIZIO, IDONEO};
-    const std::string vecchio = recordDipendente(1);
+    const std::string vecchio = record(1);
     ASSERT_NE(dictionary::RepoR(dictionary::P054, 0, vecchio), "0");
     ui().rispondi({Risposta::OK, Risposta::Si});  // the refusal, then the question
     EXPECT_EQ(esegui(), platform::USCITA_NORMALE);
 
-    const std::string nuovo = recordDipendente(1);
+    const std::string nuovo = record(1);
     ASSERT_EQ(nuovo.size(), vecchio.size());
     EXPECT_EQ(dictionary::RepoR(dictionary::P054, 0, nuovo), "0");
     EXPECT_EQ(dictionary::RepoR(dictionary::P017, 0, nuovo), "00000000");
@@ -184,8 +146,8 @@ TEST_F(Avvio, RispostaSiScriveIlNuovoAssunto) {
 
     // No other file changed (the other workers are checked by the end-to-end run).
     auto dopo = istantanea();
-    prima.erase(fileDipendenti());
-    dopo.erase(fileDipendenti());
+    prima.erase(fileDipendenti);
+    dopo.erase(fileDipendenti);
     // The re-hire journal is the one new file (its entry is checked by the journal's tests).
     EXPECT_EQ(std::erase_if(
                   dopo, [](const auto& f) { return fs::path(f.first).filename() == "VXMIRA.JNL"; }),

@@ -1,11 +1,21 @@
 // The re-hire eligibility rules on the worker record buffer alone; what a re-hire clears is
-// checked on the rewritten record by the whole-run tests.
+// checked on the rewritten record by the whole-run tests. The journal entry the re-hire writes
+// ahead of the worker record holds exactly the bytes before and after.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <regex>
+
+#include "archive/record.h"
+#include "archive/slot_file.h"
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/scrittura.h"
+#include "journal/base64.h"
+#include "journal/differenze.h"
+#include "journal/installazione_giornale.h"
 #include "startup/riassunzione.h"
 #include "support/prova_base.h"
 
@@ -37,6 +47,40 @@ TEST_F(Riassunzione, IdoneitaEMessaggi) {
         EXPECT_TRUE(provaIdoneo("1", enpals));
     EXPECT_TRUE(provaIdoneo("2", "2"));
     EXPECT_TRUE(ui().messaggi.empty());
+}
+
+using RiassunzioneGiornale = prove::InstallazioneGiornale;
+
+TEST_F(RiassunzioneGiornale, UnaRigaConLeImmaginiDelFileBytePerByte) {
+    // Worker 1 accepted and its termination cleared; then the rebuild and write.
+    const std::string prima = record(1);
+    archive::FAIOPEN(2);
+    archive::LEGGIREC(2, 1);
+    dictionary::DIPX_S = archive::AREAREC[2];
+    startup::azzeraCessazione();
+    EXPECT_EQ(supporto::codiceEvento([] { startup::scriviNuovoAssunto(1); }), -1);
+    archive::CHIUDIFILE(0);
+    const std::string dopo = record(1), righe = giornale();
+    ASSERT_NE(dopo, prima);
+    ASSERT_EQ(std::count(righe.begin(), righe.end(), '\n'), 1);
+    const auto j = nlohmann::json::parse(righe);
+    EXPECT_EQ(j["tipo"], "riassunzione");
+    EXPECT_EQ(j["programma"], "VXMIRA");
+    EXPECT_EQ(j["task"], "01");
+    EXPECT_EQ(j["file"], 2);
+    EXPECT_EQ(j["record"], 1);
+    EXPECT_EQ(j["chiave"], "0010000001");
+    EXPECT_TRUE(std::regex_match(j["ora"].get<std::string>(),
+                                 std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
+    EXPECT_FALSE(j["utente"].get<std::string>().empty());
+    EXPECT_EQ(journal::decodificaBase64(j["prima"].get<std::string>()), prima);
+    EXPECT_EQ(journal::decodificaBase64(j["dopo"].get<std::string>()), dopo);
+
+    // The fields by short name as the field reader gives them; the two cleared ones among them.
+    EXPECT_EQ(j["campi"].size(), journal::confronta(prima, dopo).campi.size());
+    const nlohmann::json p054 = {{"campo", "P054"}, {"prima", "1"}, {"dopo", "0"}};
+    EXPECT_NE(std::find(j["campi"].begin(), j["campi"].end(), p054), j["campi"].end());
+    EXPECT_FALSE(j["altre_posizioni"].empty());  // the fiscal code and the rest, blanked
 }
 
 }  // namespace

@@ -5,11 +5,9 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "archive/catalogo.h"
 #include "archive/configurazione.h"
-#include "archive/semaforo.h"
-#include "archive/slot_file.h"
 #include "platform/percorsi.h"
+#include "support/prova_base.h"
 #include "support/sistema_prova.h"
 
 namespace supporto {
@@ -17,16 +15,6 @@ namespace supporto {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool salvaVariabile(const char* nome, std::string& valore) {
-    const char* v = std::getenv(nome);
-    if (v) valore = v;
-    return v != nullptr;
-}
-
-void ripristinaVariabile(const char* nome, bool c_era, const std::string& valore) {
-    impostaVariabile(nome, c_era ? valore.c_str() : nullptr);
-}
 
 // The 79-character catalogue record of a template and a record length.
 std::string recordCatalogo(const std::string& modello, int lunghezza) {
@@ -41,32 +29,30 @@ std::string recordCatalogo(const std::string& modello, int lunghezza) {
 }  // namespace
 
 ArchivioProva::ArchivioProva(const std::vector<VoceCatalogo>& voci) {
-    unitaC_ = salvaVariabile("PONTEVAL_UNITA", unitaPrima_);
-    registroC_ = salvaVariabile("PONTEVAL_REGISTRO", registroPrima_);
-    runtimeC_ = salvaVariabile("XDG_RUNTIME_DIR", runtimePrima_);
-    const std::string radice = tmp_.file("unita");
-    impostaVariabile("PONTEVAL_UNITA", radice.c_str());
-    impostaVariabile("PONTEVAL_REGISTRO", fileRegistro().c_str());
-    // A private place for the previous-instance lock: parallel test processes and a real
-    // copy of the program on this machine do not see each other.
     fs::create_directories(tmp_.file("run"));
-    impostaVariabile("XDG_RUNTIME_DIR", tmp_.file("run").c_str());
+    // The lock folder is private: parallel test processes and a real copy of the program on
+    // this machine do not see each other.
+    for (const auto& [nome, valore] :
+         {std::pair<const char*, std::string>{"PONTEVAL_UNITA", tmp_.file("unita")},
+          {"PONTEVAL_REGISTRO", fileRegistro()},
+          {"XDG_RUNTIME_DIR", tmp_.file("run")}}) {
+        const char* prima = std::getenv(nome);
+        ambientePrima_.emplace_back(nome, prima ? std::optional<std::string>(prima) : std::nullopt);
+        impostaVariabile(nome, valore.c_str());
+    }
     preparaUnitaC();
     cartella(ARCHIVI);
     cartella(PROGRAMMI);
     impostaGlobali();
-    for (const auto& v : voci) catalogo(v);
-    riscriviCatalogo();
+    for (const auto& v : voci)
+        catalogo(v);
+    if (voci.empty()) scrivi(std::string(ARCHIVI) + "\\QZBASE.DAT", "");
 }
 
 ArchivioProva::~ArchivioProva() {
-    archive::azzeraSlot();  // closes every channel before the folder goes
-    archive::azzeraCatalogo();
-    archive::azzeraConfigurazione();
-    archive::azzeraSemaforo();
-    ripristinaVariabile("PONTEVAL_UNITA", unitaC_, unitaPrima_);
-    ripristinaVariabile("PONTEVAL_REGISTRO", registroC_, registroPrima_);
-    ripristinaVariabile("XDG_RUNTIME_DIR", runtimeC_, runtimePrima_);
+    azzeraTutto();  // closes every channel before the folder goes
+    for (const auto& [nome, valore] : ambientePrima_)
+        impostaVariabile(nome.c_str(), valore ? valore->c_str() : nullptr);
     liberaUnitaC();
 }
 
@@ -86,24 +72,16 @@ void ArchivioProva::recordGrezzo(int numero, const std::string& record) {
     if (record_.size() < static_cast<size_t>(numero))
         record_.resize(static_cast<size_t>(numero), std::string(79, ' '));
     record_[static_cast<size_t>(numero) - 1] = record;
-    riscriviCatalogo();
-}
-
-void ArchivioProva::riscriviCatalogo() const {
     std::string tutto;
     for (const auto& r : record_)
         tutto += r;
     scrivi(std::string(ARCHIVI) + "\\QZBASE.DAT", tutto);
 }
 
-std::string ArchivioProva::completo(const std::string& percorso) const {
+std::string ArchivioProva::locale(const std::string& percorso) const {
     const bool assoluto = (percorso.size() >= 2 && percorso[1] == ':') ||
                           (!percorso.empty() && (percorso[0] == '/' || percorso[0] == '\\'));
-    return assoluto ? percorso : std::string(ARCHIVI) + "\\" + percorso;
-}
-
-std::string ArchivioProva::locale(const std::string& percorso) const {
-    return platform::percorsoLocale(completo(percorso));
+    return platform::percorsoLocale(assoluto ? percorso : std::string(ARCHIVI) + "\\" + percorso);
 }
 
 void ArchivioProva::cartella(const std::string& percorso) const {

@@ -5,7 +5,6 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
-#include <vector>
 
 namespace supporto {
 
@@ -13,18 +12,11 @@ namespace fs = std::filesystem;
 
 CartellaTemporanea::CartellaTemporanea() {
     // The system's temporary folder ($TMPDIR on Linux), a fresh random name inside it.
-    const fs::path base = fs::temp_directory_path();
-    std::random_device caso;
-    for (int tentativo = 0; tentativo < 100; ++tentativo) {
-        const fs::path p = base / ("vxmira-prova-" + std::to_string(caso()));
-        std::error_code ec;
-        if (fs::create_directory(p, ec)) {
-            percorso_ = p.string();
-            return;
-        }
-        if (ec) throw std::runtime_error("cannot create " + p.string() + ": " + ec.message());
-    }
-    throw std::runtime_error("no free temporary folder name in " + base.string());
+    const fs::path p =
+        fs::temp_directory_path() / ("vxmira-prova-" + std::to_string(std::random_device()()) +
+                                     "-" + std::to_string(std::random_device()()));
+    if (!fs::create_directory(p)) throw std::runtime_error("already there: " + p.string());
+    percorso_ = p.string();
 }
 
 CartellaTemporanea::~CartellaTemporanea() {

@@ -7,11 +7,9 @@
 
 namespace supporto {
 
-// Runs `corpo` in a child process; its exit status is 0 when `corpo` returned normally, 99
-// when it threw (the message goes to stderr).
+// Runs `corpo` in a child process, whose exit status is 0 when `corpo` returned, 99 when it
+// threw (the message goes to stderr); waits for it: its exit status, -1 when it was killed.
 pid_t figlio(const std::function<void()>& corpo);
-
-// Waits for the child; its exit status, or -1 when it did not exit normally (killed).
 int attendi(pid_t pid);
 
 }  // namespace supporto

@@ -1,20 +1,29 @@
 #include "support/prova_base.h"
 
+#include "archive/catalogo.h"
+#include "archive/configurazione.h"
+#include "archive/semaforo.h"
+#include "archive/slot_file.h"
+#include "archive/traccia.h"
+#include "dictionary/buffers.h"
+#include "isam/isam.h"
 #include "platform/fine_programma.h"
 #include "platform/servizi_ui.h"
 #include "runtime/errore.h"
-#include "support/azzera.h"
+#include "windows/common/scambio.h"
 
 namespace supporto {
 
-namespace {
-
-// Makes terminaProgramma throw platform::FineProgramma{codice}.
-void fineComeEccezione() {
-    platform::impostaFineProgramma([](int codice) { throw platform::FineProgramma{codice}; });
+void azzeraTutto() {
+    archive::azzeraTraccia();
+    archive::azzeraSlot();  // also closes every channel a test left open
+    archive::azzeraCatalogo();
+    archive::azzeraConfigurazione();
+    archive::azzeraSemaforo();
+    dictionary::azzeraBuffer();
+    isam::azzeraIsam();
+    windows::azzeraScambio();
 }
-
-}  // namespace
 
 int codiceFine(const std::function<void()>& azione) {
     try {
@@ -23,6 +32,10 @@ int codiceFine(const std::function<void()>& azione) {
         return f.codice;
     }
     return -1;
+}
+
+int codiceEvento(const std::function<void()>& azione) {
+    return codiceFine([&] { archive::eventoProtetto(azione); });
 }
 
 int erroreDi(const std::function<void()>& azione) {
@@ -36,7 +49,8 @@ int erroreDi(const std::function<void()>& azione) {
 
 void ProvaBase::SetUp() {
     azzeraTutto();
-    fineComeEccezione();
+    // The end of the program is a FineProgramma exception.
+    platform::impostaFineProgramma([](int c) { throw platform::FineProgramma{c}; });
     ui_ = &installaServiziScriptati();
 }
 
@@ -44,8 +58,8 @@ void ProvaBase::TearDown() {
     azzeraTutto();
     platform::installaServizi(nullptr);
     ui_ = nullptr;
-    // The end of the program stays an exception: a stray end must never exit the test run.
-    fineComeEccezione();
+    // It stays one: a stray end must never exit the test run.
+    platform::impostaFineProgramma([](int c) { throw platform::FineProgramma{c}; });
 }
 
 }  // namespace supporto

@@ -10,8 +10,13 @@
 
 namespace supporto {
 
-// Runs `azione` and returns the exit code it ended the program with, or -1 when it returned.
+// Puts every module's global state back as at program start.
+void azzeraTutto();
+
+// Runs `azione` (directly, or at the event boundary as the program runs its events) and
+// returns the exit code it ended the program with, or -1 when it returned.
 int codiceFine(const std::function<void()>& azione);
+int codiceEvento(const std::function<void()>& azione);
 
 // Runs `azione` and returns the number of the run-time error it raised, or 0 when it returned.
 int erroreDi(const std::function<void()>& azione);

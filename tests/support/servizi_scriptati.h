@@ -1,6 +1,5 @@
 #pragma once
-// Scripted user-interface services for tests: every message box is recorded and answered
-// from a queue; modal windows run a function registered under the window's name.
+// Scripted UI services: boxes recorded and answered from a queue, modal windows scripted.
 
 #include <deque>
 #include <functional>
@@ -28,8 +27,9 @@ class ServiziScriptati final : public platform::ServiziUI {
     // What runs in place of the window `nome` when it is shown modally.
     void registraFinestra(const std::string& nome, std::function<void()> azione);
 
-    // The text of the latest box ("" when none was shown).
-    std::string ultimoTesto() const;
+    // The text of the latest and of the first box ("" when none was shown).
+    std::string ultimoTesto() const { return messaggi.empty() ? "" : messaggi.back().testo; }
+    std::string primoTesto() const { return messaggi.empty() ? "" : messaggi.front().testo; }
 
     platform::Risposta messaggio(const platform::Messaggio& m) override;
     void mostraModale(const std::string& nome, const std::function<void()>& mostra) override;
