@@ -60,32 +60,81 @@ double LEGGIREC(double numero, double record) {
     return 0;
 }
 
-double LetturaInBlocco::leggi(double record, double ultimo) {
-    TRACCIA(nomeTraccia("LEGGIREC", numero, record));
-    const int i = indiceSlot(numero);
-    std::string& area = AREAREC[i];
-    if (static_cast<double>(area.size()) != LUNREC[i])
-        throw runtime::ErroreRuntime{runtime::ERR_LUNGHEZZA_RECORD};
-    const int canale = canaleDi(i);
-    const auto L = static_cast<long long>(area.size());
-    const long long p = posizione(record, static_cast<double>(L));
-    if (L == 0) return 0;  // nothing to read: the record is whole, as LEGGIREC finds it
-    const long long r = p / L + 1;
-    if (r < primo || r >= primo + interi) {
-        // A run never spans more than about 1 MB, and always holds the record asked for.
-        const double voluti = std::nearbyint(ultimo) - static_cast<double>(r) + 1;
-        const long long massimo = (MASSIMO_BLOCCO + L - 1) / L;  // at least 1 MB a read
-        const long long n = voluti >= static_cast<double>(massimo) ? massimo
-                            : voluti > 1                           ? static_cast<long long>(voluti)
-                                                                   : 1;
-        blocco.resize(static_cast<size_t>(n * L));
-        primo = r;
-        interi = static_cast<long long>(platform::leggiFinoA(canale, p, blocco)) / L;
-        // A record the file does not hold whole leaves the record area as it was.
-        if (interi == 0) return 1;
+// The record in the run, fetched when needed; null at the end of the file and for records of
+// no length. Leaves a record handed out by vedi in the area before anything can see the area.
+const char* LetturaInBlocco::prendi(double record, double ultimo) {
+    // The trace entry of LEGGIREC, from the part every read of this file shares.
+    if (traccia.empty()) {
+        traccia.assign("LEGGIREC (");
+        runtime::aggiungiNumero(traccia, numero);
+        traccia += '-';
     }
-    area.assign(blocco, static_cast<size_t>((r - primo) * L), static_cast<size_t>(L));
+    static std::string nome;
+    nome.assign(traccia);
+    runtime::aggiungiNumero(nome, record);
+    nome += ')';
+    TRACCIA(nome);
+    try {
+        const int i = indiceSlot(numero);
+        std::string& area = AREAREC[i];
+        if (static_cast<double>(area.size()) != LUNREC[i])
+            throw runtime::ErroreRuntime{runtime::ERR_LUNGHEZZA_RECORD};
+        const int canale = canaleDi(i);
+        const auto L = static_cast<long long>(area.size());
+        const long long p = posizione(record, static_cast<double>(L));
+        if (L == 0) return nullptr;  // nothing to read: the record is whole, as LEGGIREC finds it
+        const long long r = p / L + 1;
+        if (r < primo || r >= primo + interi) {
+            fine();
+            // A run never spans more than about 1 MB, and always holds the record asked for.
+            const double voluti = std::nearbyint(ultimo) - static_cast<double>(r) + 1;
+            const long long massimo = (MASSIMO_BLOCCO + L - 1) / L;  // at least 1 MB a read
+            const long long n = voluti >= static_cast<double>(massimo) ? massimo
+                                : voluti > 1 ? static_cast<long long>(voluti)
+                                             : 1;
+            blocco.resize(static_cast<size_t>(n * L));
+            primo = r;
+            interi = 0;  // a failed read leaves no run behind
+            interi = static_cast<long long>(platform::leggiFinoA(canale, p, blocco)) / L;
+            // A record the file does not hold whole leaves the record area as it was.
+            if (interi == 0) return nullptr;
+        }
+        return blocco.data() + (r - primo) * L;
+    } catch (...) {
+        fine();
+        throw;
+    }
+}
+
+double LetturaInBlocco::leggi(double record, double ultimo) {
+    const char* testo = prendi(record, ultimo);
+    fine();
+    std::string& area = AREAREC[indiceSlot(numero)];
+    if (testo != nullptr) area.assign(testo, area.size());
+    return testo == nullptr && !area.empty() ? 1 : 0;
+}
+
+double LetturaInBlocco::vedi(double record, double ultimo, std::string_view& testo) {
+    const char* inizio = prendi(record, ultimo);
+    const size_t L = AREAREC[indiceSlot(numero)].size();
+    if (inizio == nullptr) {
+        fine();
+        testo = {};
+        return L == 0 ? 0 : 1;
+    }
+    sospeso = inizio;
+    lunghezza = static_cast<long long>(L);
+    testo = std::string_view(inizio, L);
     return 0;
+}
+
+void LetturaInBlocco::fine() noexcept {
+    if (sospeso == nullptr) return;
+    // Same length as the area, so no allocation: nothing here can fail. An area the caller
+    // gave another length meanwhile is not the run's to fill.
+    std::string& area = AREAREC[static_cast<size_t>(indiceSlot(numero))];
+    if (static_cast<long long>(area.size()) == lunghezza) area.assign(sospeso, area.size());
+    sospeso = nullptr;
 }
 
 void SCRIVIREC(double numero, double record, const std::string& testo) {

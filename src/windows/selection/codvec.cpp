@@ -242,24 +242,25 @@ void CODVEC::CARDIT() {
     for (ListaTesti* l : LISTADITTE)
         l->iniziaCarico();
     try {
-        // The fields are read from the record area itself; the company buffer gets the last
-        // record read, as if each had been copied into it in turn.
-        const std::string& area = archive::AREAREC[FILE_DITTE];
+        // The fields are read from the run itself; the record area and the company buffer get
+        // the last record read, as if each had been copied into them in turn.
         archive::LetturaInBlocco lettura(FILE_DITTE);
+        std::string_view ditta;
         bool letto = false;
         for (int16_t r = 1; r <= MAX_DITTE; ++r) {
-            if (lettura.leggi(r, MAX_DITTE) == 1) break;
+            if (lettura.vedi(r, MAX_DITTE, ditta) == 1) break;
             letto = true;
-            if (campo(C_T261).RepoRN(area) == 99) continue;  // deleted
-            std::string nome = campo(C_T002).RepoR(area);
-            const std::string codice = campo(C_T001).RepoR(area);
+            if (campo(C_T261).RepoRN(ditta) == 99) continue;  // deleted
+            std::string nome = campo(C_T002).RepoR(ditta);
+            const std::string codice = campo(C_T001).RepoR(ditta);
             std::string perCodice;
             perCodice.reserve(codice.size() + 1 + nome.size());
             perCodice.append(codice).append(1, ' ').append(nome);
             LISTADITTE[1]->AddItem(std::move(perCodice));
             LISTADITTE[0]->AddItem(std::move(nome.append(1, ' ').append(codice)));
         }
-        if (letto) dictionary::DITX_S = area;
+        lettura.fine();
+        if (letto) dictionary::DITX_S = archive::AREAREC[FILE_DITTE];
     } catch (...) {
         for (ListaTesti* l : LISTADITTE)
             l->fineCarico();
@@ -282,10 +283,10 @@ void CODVEC::CARDIP(int16_t& tab) {
     try {
         const std::string chiave =
             runtime::RIGHT("000" + runtime::testoNumero(ditta), 3) + "0000000";
-        // The fields are read from the record area itself; the worker buffer gets the last
-        // record read, as if each had been copied into it in turn.
-        const std::string& area = archive::AREAREC[FILE_DIPENDENTI];
+        // The fields are read from the run itself; the record area and the worker buffer get
+        // the last record read, as if each had been copied into them in turn.
         archive::LetturaInBlocco lettura(FILE_DIPENDENTI);
+        std::string_view dipendente;
         bool letto = false;
         const double esito = isam::scorriIntervallo(
             INDICE_DIPENDENTI, chiave, LEFT(chiave, 3),
@@ -297,13 +298,13 @@ void CODVEC::CARDIP(int16_t& tab) {
                                            foglio[fine].record == foglio[fine - 1].record + 1;)
                             ++fine;
                     const double ultimo = foglio[fine - 1].record;
-                    if (lettura.leggi(foglio[k].record, ultimo) == 1) {
+                    if (lettura.vedi(foglio[k].record, ultimo, dipendente) == 1) {
                         isam::CHIAVEISAM_S = foglio[k].chiave;  // where next would have stopped
                         return false;
                     }
                     letto = true;
-                    const std::string nome = nomeDipendente(area);
-                    const std::string codice = campo(C_P001).RepoR(area);
+                    const std::string nome = nomeDipendente(dipendente);
+                    const std::string codice = campo(C_P001).RepoR(dipendente);
                     LISTDIP[0]->AddItem(codice + ' ' + nome);
                     std::string rigaNome = nome + codice;
                     const size_t t = tabLettera(rigaNome);
@@ -311,7 +312,8 @@ void CODVEC::CARDIP(int16_t& tab) {
                 }
                 return true;
             });
-        if (letto) dictionary::DIPX_S = area;
+        lettura.fine();
+        if (letto) dictionary::DIPX_S = archive::AREAREC[FILE_DIPENDENTI];
         // A refused call hands back -1, which the stored record number then is.
         if (esito == -1 && LEFT(isam::CHIAVEISAM_S, 3) == LEFT(chiave, 3))
             archive::LEGGIREC(FILE_DIPENDENTI, -1);
