@@ -1,14 +1,10 @@
-// The selection window on archives built in a temporary folder: list formats and order, the
-// letter tabs, the key check's refusals, a worker held by a task, the chosen list and file 109,
-// and the operator's keys and mouse.
+// The selection window on an archive built in a temporary folder: the key check's refusals,
+// a worker held by a task, the operator's keys and mouse.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QTimer>
-#include <algorithm>
 
 #include "archive/semaforo.h"
 #include "archive/slot_file.h"
@@ -16,7 +12,6 @@
 #include "support/prova_base.h"
 #include "tools/demo.h"
 #include "windows/common/scambio.h"
-#include "windows/common/servizi_qt.h"
 #include "windows/selection/codvec.h"
 
 namespace {
@@ -36,35 +31,26 @@ QKeyEvent tasto(int codice, const QString& testo = {}) {
 
 class ProvaCodvec : public supporto::ProvaBase {
   protected:
-    // The archive with the catalogue given; companies 1 to 4 (2 marked 99), workers as given.
-    void archivio(const V& dipendenti) {
+    // Companies 1 to 4 (2 marked 99); three workers of company 1, one of company 3.
+    void SetUp() override {
+        ProvaBase::SetUp();
         archive::CODICETASK = "07";
         tools::preparaArchivio(cartella.percorso());
         tools::inizializzaIndice(7);
         const char* nomi[] = {"ZETA SPETTACOLI", "AAA CANCELLATA", "BETA TEATRO", "ALFA CINEMA"};
         for (int c = 1; c <= 4; ++c)
             tools::scriviDitta({c, nomi[c - 1], c == 2 ? 99 : 0, {}});
-        for (size_t i = 0; i + 2 < dipendenti.size(); i += 3)
-            tools::scriviDipendente({dipendenti[i], dipendenti[i + 1], dipendenti[i + 2], 0, 0, {}});
+        for (const char* d :
+             {"0010000003VERDI", "0010000001ROSSI", "0010010002BIANCHI", "0030000001NERI"})
+            tools::scriviDipendente({std::string(d, 10), d + 10, "GIUSEPPE", 0, 0, {}});
         archive::CHIUDIFILE(0);
         for (double n : {1.0, 2.0, 7.0})
             archive::FAIOPEN(n);
     }
-    void archivioStandard() {
-        archivio({"0010000003", "VERDI", "GIUSEPPE", "0010000001", "ROSSI", "MARIO", "0010010002",
-                  "BIANCHI", "ANNA", "0030000001", "NERI", "LUCA"});
-    }
-    // Picks company `codice` through the code-ordered list.
-    static void scegliDitta(CODVEC& f, const std::string& codice) {
-        for (int i = 0; i < f.LISTADITTE[1]->ListCount(); ++i)
-            if (f.LISTADITTE[1]->List(i).substr(0, 3) == codice)
-                f.LISTADITTE[1]->impostaListIndex(i);
+    // Picks company line `indice` of the code-ordered list with a double-click.
+    static void scegliDitta(CODVEC& f, int indice) {
+        f.LISTADITTE[1]->impostaListIndex(indice);
         f.LISTADITTE_DblClick(1);
-    }
-    // Takes worker line `indice` of worker list `lista` with a double-click.
-    static void prendi(CODVEC& f, int indice, int lista = 0) {
-        f.LISTDIP[lista]->impostaListIndex(indice);
-        f.LISTDIP_DblClick(lista);
     }
     static V righe(const windows::ListaTesti* l) {
         V r;
@@ -80,49 +66,7 @@ class ProvaCodvec : public supporto::ProvaBase {
     windows::Modulo<CODVEC> modulo;
 };
 
-TEST_F(ProvaCodvec, CompaniesInTwoOrdersWorkersInLinesAndLetterTabs) {
-    const std::string lungo = "DELLAVALLEDELLAMONTAGNADELLACO";  // the whole 30-character field
-    V d = {"0010000009", "  ROSSI ", " mario", "0010000002", lungo, "PIERO", "0030000001", "N", "L"};
-    int k = 10;
-    for (const char* c : {"WAGNER", "YATES", "JONES", "KLEIN", "XENA", "'ANGELO", "ZANI", "ABATE"})
-        d.insert(d.end(), {"00100000" + std::to_string(k++), c, "B"});
-    archivio(d);
-    CODVEC& f = modulo.carica();
-    EXPECT_EQ(SCAMBIO_S[50], "0000000000");
-    EXPECT_EQ(righe(f.LISTADITTE[0]), (V{n("ALFA CINEMA", 30) + " 004",
-                                         n("BETA TEATRO", 30) + " 003",
-                                         n("ZETA SPETTACOLI", 30) + " 001"}));
-    EXPECT_EQ(righe(f.LISTADITTE[1])[0], "001 " + n("ZETA SPETTACOLI", 30));
-    scegliDitta(f, "004");
-    EXPECT_EQ(ui().messaggi.at(0).testo, "DIPENDENTI NON TROVATI");
-    f.LISTADITTE[0]->impostaListIndex(2);
-    f.LISTADITTE_KeyPress(0, 13);  // Enter on the name-ordered list: code at 32..34
-    EXPECT_EQ(SCAMBIO_S[50].substr(0, 3), "001");
-    // A company between others sees only its own workers.
-    const V codice = righe(f.LISTDIP[0]);
-    ASSERT_EQ(codice.size(), 10u);
-    EXPECT_EQ(codice[0], "0010000002 " + lungo + " P.   ");
-    EXPECT_EQ(codice[1], "0010000009 " + n("ROSSI m."));
-    EXPECT_EQ(righe(f.LISTDIP[6]), (V{n("ROSSI m.") + "0010000009"}));
-    EXPECT_EQ(righe(f.LISTDIP[1]), (V{n("ABATE B.") + "0010000017"}));
-    // W, Y, J, K, X and a non-letter initial all go to the last tab, ordered by name.
-    EXPECT_EQ(righe(f.LISTDIP[8]), (V{n("'ANGELO B.") + "0010000015", n("JONES B.") + "0010000012",
-                                      n("KLEIN B.") + "0010000013", n("WAGNER B.") + "0010000010",
-                                      n("XENA B.") + "0010000014", n("YATES B.") + "0010000011"}));
-    // Empty letter tab: back to the code tab. A tab shows its own list only.
-    f.TABBED2->setCurrentIndex(4);
-    EXPECT_EQ(f.TABBED2->currentIndex(), 0);
-    f.TABBED2->setCurrentIndex(8);
-    EXPECT_TRUE(!f.LISTDIP[8]->isHidden() && f.LISTDIP[0]->isHidden());
-    // A click on a company list empties the worker lists.
-    f.LISTADITTE_Click(0);
-    for (auto* l : f.LISTDIP)
-        EXPECT_EQ(l->ListCount(), 0);
-    EXPECT_EQ(ui().messaggi.size(), 1u);
-}
-
 TEST_F(ProvaCodvec, TheKeyCheckRefusesWithTheExactMessage) {
-    archivioStandard();
     tools::inserisciChiave(7, "0010000500", 500);  // an index entry past the end of file 2
     CODVEC& f = modulo.carica();
     // Company 2 is marked 99, company 12 beyond the file; 500 is indexed but not stored.
@@ -143,17 +87,17 @@ TEST_F(ProvaCodvec, TheKeyCheckRefusesWithTheExactMessage) {
         EXPECT_EQ(SCAMBIO_S[50] == "0000000000", chiave[2] != '1') << chiave;
     }
     // A free worker is taken and its record number left in SCAMBIO$(49).
-    scegliDitta(f, "001");
-    prendi(f, 1);
+    scegliDitta(f, 0);
+    f.LISTDIP[0]->impostaListIndex(1);
+    f.LISTDIP_DblClick(0);
     EXPECT_EQ(SCAMBIO_S[49], " 1");
     EXPECT_EQ(righe(f.List1), (V{"0010000003 " + n("VERDI G.")}));
 }
 
 TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
-    archivioStandard();
     tools::scriviBitmap(4, {1});  // VERDI, record 1, held by task 4
     CODVEC& f = modulo.carica();
-    scegliDitta(f, "001");
+    scegliDitta(f, 0);
     f.TABBED2->setCurrentIndex(7);  // "&UVZ" holds VERDI
     ui().messaggi.clear();
     ui().rispondi({Risposta::Riprova, Risposta::Riprova, Risposta::Interrompi});
@@ -177,7 +121,6 @@ TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
 // worker lists and a double-click below the company lines loads the selected company. (The
 // keyboard focus at opening and Enter on a button are driven by the end-to-end test.)
 TEST_F(ProvaCodvec, EscClicksAndDoubleClicksAsTheOperatorUsesThem) {
-    archivioStandard();
     CODVEC& f = modulo.carica();
     windows::RICERCA_ARC& r = f.ricercaArc.carica();
     f.iniziaMostra();
@@ -202,33 +145,6 @@ TEST_F(ProvaCodvec, EscClicksAndDoubleClicksAsTheOperatorUsesThem) {
     mouse(QEvent::MouseButtonPress, riga);
     mouse(QEvent::MouseButtonRelease, riga);
     EXPECT_EQ(f.LISTDIP[0]->ListCount(), 0);
-}
-
-// The sharing box shows Interrompi, Riprova, Ignora left to right whatever the desktop's
-// order, Interrompi the default, and Esc does not close it.
-TEST(BoxCondivisione, AbortRetryIgnoreLeftToRightAbortDefaultNoEsc) {
-    windows::installaServiziQt();
-    QStringList ordine;
-    bool aperta = false;
-    std::function<void()> rispondi = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return QTimer::singleShot(10, rispondi);
-        QList<QAbstractButton*> b = box->buttons();
-        std::sort(b.begin(), b.end(), [](auto* x, auto* y) { return x->x() < y->x(); });
-        for (QAbstractButton* p : b)
-            ordine << p->text();
-        ordine << box->defaultButton()->text();
-        invia(box, tasto(Qt::Key_Escape));
-        box->close();
-        aperta = box->isVisible();
-        b[1]->click();
-    };
-    QTimer::singleShot(0, rispondi);
-    EXPECT_EQ(platform::MSGBOX("IL CODICE", platform::Pulsanti::InterrompiRiprovaIgnora),
-              Risposta::Riprova);
-    EXPECT_EQ(ordine, QStringList({"Interrompi", "Riprova", "Ignora", "Interrompi"}));
-    EXPECT_TRUE(aperta);
-    platform::installaServizi(nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The data-entry table: value formatting, page list, page loading, table list and closing.
+// The data-entry table: value formatting, too many rows or pages, and closing.
 
 #include <cstring>
 
@@ -40,34 +40,6 @@ TEST_F(ProvaMenu2, FormatsEveryTypeForDisplay) {
         EXPECT_EQ(f.PRENDI_S(d), c.vista) << c.registrato << " " << c.posizione;
         EXPECT_EQ(f.scambio[MENU2::LUNGHEZZA_VISTA], static_cast<int>(strlen(c.vista)));
     }
-}
-
-TEST_F(ProvaMenu2, BuildsThePageListAndLoadsPagesSkippingExcludedAndHiddenRecords) {
-    auto d = pagineUniformi(12, 2);
-    d[1].descrizione = "PRIMA RIGA";
-    auto esclusa = campo("ESCLUSA", 3, 'N', 300);
-    esclusa.esclusa = true;
-    auto nascosta = campo("NASCOSTA", 3, 'N', 303);
-    nascosta.speciale = '1', nascosta.archivio = 5, nascosta.aiuto = 0;
-    // An excluded record between pages 1 and 2 does not end page 1; a hidden one takes no row.
-    d.insert(d.begin() + 2, esclusa);
-    d.insert(d.begin() + 3, nascosta);
-    d.push_back(testata("ULTIMA"));  // a header that is the last record: page 13 is empty
-    SCAMBIO_S[1].replace(0, 3, "042");
-    auto& f = apri(d);
-    EXPECT_EQ(f.Combo1->count(), 13);
-    EXPECT_EQ(windows::daQString(f.Combo1->itemText(2)), " 3- PAGINA 3");
-    EXPECT_EQ(f.inizioPagina[2], 6);  // header, 2 rows, excluded, hidden, then page 2
-    EXPECT_EQ(cella(1, 2) + cella(2, 2), "42 0  ");
-    f.Combo1->setCurrentIndex(11);
-    f.Combo1_Click();
-    EXPECT_EQ(cella(1, 1), " P12 RIGA 1             ");
-    f.Combo1->setCurrentIndex(12);
-    f.Combo1_Click();
-    EXPECT_EQ(el(MENU2::RIGHE), 0);
-    f.VScroll1->setRange(1, 20);  // a page beyond the last one loads page 1
-    f.VScroll1->setValue(20);
-    EXPECT_EQ(cella(1, 1), " PRIMA RIGA             ");
 }
 
 TEST_F(ProvaMenu2, TooManyRowsOrPagesEndInTheErrorReport) {

@@ -39,8 +39,7 @@ inline tools::RigaDefinizione campo(const std::string& descrizione, int lunghezz
     return r;
 }
 
-// `pagine` pages of `righe` integer rows of 3 characters each, stored one after another from
-// position 1 of the working record.
+// `pagine` pages of `righe` integer rows of 3 characters each, one after another.
 inline std::vector<tools::RigaDefinizione> pagineUniformi(int pagine, int righe) {
     std::vector<tools::RigaDefinizione> d;
     long posizione = 1;
@@ -84,7 +83,6 @@ class ProvaMenu2 : public supporto::ProvaBase {
     }
 
     int16_t el(int n) const { return finestra->scambio[n]; }
-    std::string cella(int riga, int colonna) const { return finestra->cella(riga, colonna); }
     std::string editor() const { return windows::daQString(finestra->cx->text()); }
     void digita(const std::string& testo) {
         for (char c : testo)
@@ -120,7 +118,6 @@ class ProvaMenu2 : public supporto::ProvaBase {
     std::unique_ptr<MENU2> finestra;
 };
 
-inline constexpr int PAG_SU = 33, PAG_GIU = 34, FINE = 35, INIZIO = 36, SINISTRA = 37, SU = 38,
-                     DESTRA = 39, GIU = 40;
+inline constexpr int DESTRA = 39, GIU = 40;  // key codes
 
 }  // namespace prova_menu2

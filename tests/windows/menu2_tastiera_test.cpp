@@ -113,21 +113,4 @@ TEST_F(TastieraMenu2, CharacterSetsOfFile106OverrideTheDefaults) {
     }
 }
 
-TEST_F(TastieraMenu2, RowsAndPagesWrapInBothDirections) {
-    auto& f = apri(pagineUniformi(3, 4));
-    // Key, then page and row: pages wrap at both ends, Up and Down cross pages.
-    const int passi[][3] = {{PAG_SU, 1, 1}, {FINE, 1, 4},    {INIZIO, 1, 1}, {PAG_GIU, 2, 1},
-                            {PAG_GIU, 3, 1}, {SU, 2, 1},     {PAG_GIU, 3, 1}, {FINE, 3, 4},
-                            {GIU, 1, 1}};
-    for (const auto& p : passi) {
-        tasto(p[0]);
-        EXPECT_EQ(el(MENU2::PAGINA) * 100 + el(MENU2::RIGA), p[1] * 100 + p[2]) << p[0];
-    }
-    // Enter moves on row by row and past the last row to the next page.
-    vaiA(4);
-    f.Command1_Click();
-    EXPECT_EQ(el(MENU2::PAGINA), 2);
-    EXPECT_EQ(el(MENU2::RIGA), 1);
-}
-
 }  // namespace
