@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include "archive/semaforo.h"
 #include "archive/slot_file.h"
@@ -75,8 +75,9 @@ TEST_F(ProvaCodvec, TheKeyCheckRefusesWithTheExactMessage) {
         {"0020000001", "IL CODICE DITTA  2 NON ESISTE"},
         {"0120000001", "IL CODICE DITTA  12 NON ESISTE"},
         {"0010000077", "IL CODICE DIPENDENTE 0010000077 NON ESISTE"},
-        {"0010000500", "IL CODICE DIPENDENTE 0010000500 NON ESITE !!\r\nPROBLEMA ISAM : "
-                       "LANCIARE IL RIPRISTINO ISAM Q.Z."}};
+        {"0010000500",
+         "IL CODICE DIPENDENTE 0010000500 NON ESITE !!\r\nPROBLEMA ISAM : "
+         "LANCIARE IL RIPRISTINO ISAM Q.Z."}};
     for (const auto& [chiave, testo] : rifiuti) {
         ui().messaggi.clear();
         SCAMBIO_S[50] = chiave;
@@ -103,8 +104,9 @@ TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
     ui().rispondi({Risposta::Riprova, Risposta::Riprova, Risposta::Interrompi});
     f.SPOSTA_Click(1);
     ASSERT_EQ(ui().messaggi.size(), 3u);
-    EXPECT_EQ(ui().messaggi[0].testo, "IL CODICE 0010000003\r\nRISULTA IN ESTRAZIONE IN TASK N. 4\r\n"
-                                      "SCEGLIERE IL PULSANTE IGNORA PER CONTINUARE ");
+    EXPECT_EQ(ui().messaggi[0].testo,
+              "IL CODICE 0010000003\r\nRISULTA IN ESTRAZIONE IN TASK N. 4\r\n"
+              "SCEGLIERE IL PULSANTE IGNORA PER CONTINUARE ");
     EXPECT_EQ(f.List1->ListCount(), 0);
     EXPECT_EQ(archive::CANALE[archive::FILE_SEMAFORO], 0);
     // Ignore takes the worker although the task holds it; once the task lets go, at once.
@@ -136,8 +138,8 @@ TEST_F(ProvaCodvec, EscClicksAndDoubleClicksAsTheOperatorUsesThem) {
     QWidget* area = ditte->viewport();
     const QPoint riga = ditte->visualRect(ditte->model()->index(0, 0)).center();
     auto mouse = [&](QEvent::Type tipo, QPoint dove) {
-        invia(area, QMouseEvent(tipo, dove, area->mapToGlobal(dove), Qt::LeftButton,
-                                Qt::LeftButton, Qt::NoModifier));
+        invia(area, QMouseEvent(tipo, dove, area->mapToGlobal(dove), Qt::LeftButton, Qt::LeftButton,
+                                Qt::NoModifier));
     };
     f.LISTADITTE[1]->impostaListIndex(0);  // company 1, ZETA SPETTACOLI
     mouse(QEvent::MouseButtonDblClick, QPoint(riga.x(), area->height() - 4));

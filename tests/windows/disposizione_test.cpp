@@ -83,12 +83,14 @@ TEST_F(Disposizione, EveryControlInsideItsWindowAndEveryCaptionWhole) {
         menu2->SS[r - 1]->show();
         menu2->SSCommand2[r - 1]->show();
     }
-    for (auto* p : {menu2->Tasto_calcolo, menu2->Tasto_qualifica, menu2->Tasto_settore,
-                    menu2->Tasto_ditta})
+    for (auto* p :
+         {menu2->Tasto_calcolo, menu2->Tasto_qualifica, menu2->Tasto_settore, menu2->Tasto_ditta})
         p->show();
-    const std::vector<std::pair<const char*, QWidget*>> casi = {
-        {"CODVEC", codvec}, {"RICERCA_ARC", ricerca}, {"Fines", new Fines},
-        {"MENU2", menu2}, {"Scelta", new Scelta}};
+    const std::vector<std::pair<const char*, QWidget*>> casi = {{"CODVEC", codvec},
+                                                                {"RICERCA_ARC", ricerca},
+                                                                {"Fines", new Fines},
+                                                                {"MENU2", menu2},
+                                                                {"Scelta", new Scelta}};
     for (const auto& [nome, finestra] : casi) {
         SCOPED_TRACE(nome);
         std::unique_ptr<QWidget> f(finestra);

@@ -22,7 +22,8 @@ std::string pagine(const std::string& titolo, char flag = '1', int n = 1) {
     r.replace(3, 23, (titolo + std::string(23, ' ')).substr(0, 23));
     r[66] = flag;
     std::string tutte;
-    for (int i = 0; i < n; ++i) tutte += r;
+    for (int i = 0; i < n; ++i)
+        tutte += r;
     return tutte;
 }
 

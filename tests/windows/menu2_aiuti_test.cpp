@@ -24,8 +24,8 @@ class AiutiMenu2 : public ProvaMenu2 {
         tools::scriviDitta(
             {.codice = 1, .nome = "TEATRO", .stato = 0, .altri = {{dictionary::T067, "0002"}}});
         tools::scriviRecord(8, 2, std::string(380, ' ') + "0002MUSICA");
-        tools::scriviRecord(19, 1, std::string(10, ' ') + "12345678" "3112" "122025" "01012025"
-                                                          "ABCDE" "00003300" "-0000050");
+        // From 11: 12345678, 3112, 122025, 01012025, ABCDE, 00003300, -0000050.
+        tools::scriviRecord(19, 1, SPACE(10) + "12345678311212202501012025ABCDE00003300-0000050");
         archive::CHIUDIFILE(0);
         DIPX_S.replace(2, 3, "001");  // P175, the worker's company
     }
@@ -39,9 +39,9 @@ class AiutiMenu2 : public ProvaMenu2 {
     static void scriviAiuti() {
         const struct {
             const char *tabella, *codice, *descrizione;
-        } linee[] = {{"010", "0", "NON ISCRITTO"},   {"", "1", "TEMPO INDETERMINATO"},
-                     {"", "3", "ALIQUOTA #19 0011208 %"}, {"020", "2", "ALTRA TABELLA"},
-                     {"030", "1", "ULTIMA TABELLA"}, {"", " ", "CODICE VUOTO"},
+        } linee[] = {{"010", "0", "NON ISCRITTO"},         {"", "1", "TEMPO INDETERMINATO"},
+                     {"", "3", "ALIQUOTA #19 0011208 %"},  {"020", "2", "ALTRA TABELLA"},
+                     {"030", "1", "ULTIMA TABELLA"},       {"", " ", "CODICE VUOTO"},
                      {"005", "9", "TABELLA FUORI ORDINE"}, {"050", "1", "IN FONDO AL FILE"}};
         archive::RICREAFILE(216);
         tools::inizializzaIndice(217);
@@ -97,10 +97,16 @@ TEST_F(AiutiMenu2, ReferencesTakeTheFormOfTheirTypeOrStayAsTheyAre) {
         {"001", "A #19 0029D08 Z", "A 01/01/2025  Z"},
         {"001", "A #19 0037A03 Z", "A ABC         Z"},
         {"001", "#08 0385A06", "MUSICA     "},  // the company's sector
-        {"001", "A #19 0011X08", ""}, {"001", "A #19 0019D05", ""}, {"001", "A #19 0099N08", ""},
-        {"001", "A #07 0001A01", ""}, {"001", "A #19 0000A01", ""}, {"001", "NESSUNO", ""},
-        {"000", "#08 0385A06", ""}, {"009", "#08 0385A06", ""},  // no company, missing,
-        {"003", "#08 0385A06", ""}, {"000", "#19 0011208", ""}};  // no sector
+        {"001", "A #19 0011X08", ""},
+        {"001", "A #19 0019D05", ""},
+        {"001", "A #19 0099N08", ""},
+        {"001", "A #07 0001A01", ""},
+        {"001", "A #19 0000A01", ""},
+        {"001", "NESSUNO", ""},
+        {"000", "#08 0385A06", ""},
+        {"009", "#08 0385A06", ""},  // no company, missing,
+        {"003", "#08 0385A06", ""},
+        {"000", "#19 0011208", ""}};  // no sector
     for (const auto& [ditta, riferimento, atteso] : casi) {
         DIPX_S.replace(2, 3, ditta);
         EXPECT_EQ(ST_AIUTO3_S(riferimento), atteso.empty() ? riferimento : atteso) << ditta;

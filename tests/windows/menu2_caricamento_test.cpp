@@ -22,14 +22,21 @@ TEST_F(ProvaMenu2, FormatsEveryTypeForDisplay) {
         char tipo;
         const char *posizione, *vista;
     } casi[] = {
-        {"XX012345YY", 6, '2', "00003", "123.45 "}, {"XX000005YY", 6, '2', "00003", "0.05   "},
+        {"XX012345YY", 6, '2', "00003", "123.45 "},
+        {"XX000005YY", 6, '2', "00003", "0.05   "},
         {"XX-000125", 7, '2', "00003", "-1.25   "},  // the sign stays in front
-        {"XX007", 3, 'N', "00003", "7  "},         {"XX01022003", 8, 'D', "00003", "01/02/2003"},
-        {"XX3112", 4, 'D', "00003", "31/12"},      {"XX311203", 6, 'D', "00003", "31/12/03"},
-        {"XXABCYY", 5, 'A', "00003", "ABCYY"},     {"", 3, 'N', "00001", "0  "},
-        {"", 4, '2', "00001", "0.00 "},            {"", 8, 'D', "00001", "00/00/0000"},
-        {"", 4, 'A', "00001", "    "},             {"7777777777", 3, 'N', "9E+42", "0  "},
-        {"7777777777", 4, 'A', "9E+42", "    "},   {"7777777777", 8, 'D', "9E+42", "00/00/0000"},
+        {"XX007", 3, 'N', "00003", "7  "},
+        {"XX01022003", 8, 'D', "00003", "01/02/2003"},
+        {"XX3112", 4, 'D', "00003", "31/12"},
+        {"XX311203", 6, 'D', "00003", "31/12/03"},
+        {"XXABCYY", 5, 'A', "00003", "ABCYY"},
+        {"", 3, 'N', "00001", "0  "},
+        {"", 4, '2', "00001", "0.00 "},
+        {"", 8, 'D', "00001", "00/00/0000"},
+        {"", 4, 'A', "00001", "    "},
+        {"7777777777", 3, 'N', "9E+42", "0  "},
+        {"7777777777", 4, 'A', "9E+42", "    "},
+        {"7777777777", 8, 'D', "9E+42", "00/00/0000"},
         {"7777777777", 4, '2', "-9E99", "0.00 "},
         {"7777777777", 3, 'N', "9E+00", "77 "},  // a plain exponent within the record reads
     };
@@ -63,9 +70,9 @@ TEST_F(ProvaMenu2, LeavingTheWindowCopiesTheStateBackAndEndsTheRunWritingTheTask
     f.Tasto_calcolo_Click();
     f.scambio[44] = 17;
     EXPECT_EQ(supporto::codiceFine([&] { f.Tasto_Uscita_Click(); }), 0);
-    EXPECT_EQ((std::vector<int>{windows::ESITO_I[25], windows::SCAMBIO_I[44],
-                                windows::SCAMBIO_I[29]}),
-              (std::vector<int>{1, 17, 1}));
+    EXPECT_EQ(
+        (std::vector<int>{windows::ESITO_I[25], windows::SCAMBIO_I[44], windows::SCAMBIO_I[29]}),
+        (std::vector<int>{1, 17, 1}));
     EXPECT_EQ(windows::SCAMBIO_D[40], 12.5);
     EXPECT_EQ(archivio->leggi("C:\\VXSTASK\\VXSTASK.INI").substr(0, 3), "05 ");
     EXPECT_EQ(archive::CANALE[216] + archive::CANALE[160], 0);

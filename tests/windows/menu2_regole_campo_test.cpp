@@ -14,7 +14,8 @@ class SpecialiMenu2 : public ProvaMenu2 {
     // The coded tables, their indexes and the municipalities, as an installation has them.
     void tabelle() {
         for (const supporto::VoceCatalogo& v : std::vector<supporto::VoceCatalogo>{
-                 {4, "COMUNI.DAT", 40}, {212, "ATTIVITA.DAT", 40},
+                 {4, "COMUNI.DAT", 40},
+                 {212, "ATTIVITA.DAT", 40},
                  {213, "ATTIVITA.IDX", static_cast<int>(tools::lunghezzaIndice(6))},
                  {214, "MANSIONI.DAT", 60},
                  {215, "MANSIONI.IDX", static_cast<int>(tools::lunghezzaIndice(12))},
@@ -22,7 +23,8 @@ class SpecialiMenu2 : public ProvaMenu2 {
                  {224, "CONTRATT.IDX", static_cast<int>(tools::lunghezzaIndice(5))}})
             archivio->catalogo(v);
         fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}, {"F205", "MILANO", "MI"}});
-        for (double f : {213, 215, 224}) tools::inizializzaIndice(f);
+        for (double f : {213, 215, 224})
+            tools::inizializzaIndice(f);
         tools::inserisciChiave(213, "000123", tools::aggiungiRecord(212, "000123ATTORE"));
         tools::inserisciChiave(224, "00007",
                                tools::aggiungiRecord(223, "00007CCNL SPETTACOLO   00001250"));
@@ -106,8 +108,8 @@ TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
                     regola("DESCRIZIONE", 25, 'A', 210, 'B'), regola("MANSIONE", 6, 'N', 240, 'C'),
                     regola("DESCRIZIONE", 30, 'A', 250, 'D'), regola("SIGLA", 2, 'A', 280, 'E')});
     conferma(1, "123");
-    EXPECT_EQ(dip(210, 25) + dip(250, 32), "ATTORE" + std::string(19, ' ') + "PRIMO ATTORE" +
-                                               std::string(18, ' ') + "PA");
+    EXPECT_EQ(dip(210, 25) + dip(250, 32),
+              "ATTORE" + std::string(19, ' ') + "PRIMO ATTORE" + std::string(18, ' ') + "PA");
     EXPECT_EQ(finestra->cella(4, 2), "PRIMO ATTORE                  ");
     tabelleChiuse();
     conferma(3, "46");
@@ -116,8 +118,8 @@ TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
     // Codes missing from their tables leave every target as it was.
     conferma(3, "47");
     conferma(1, "999");
-    EXPECT_EQ(dip(210, 25) + dip(250, 32), "ATTORE" + std::string(19, ' ') + "SECONDO ATTORE" +
-                                               std::string(16, ' ') + "SA");
+    EXPECT_EQ(dip(210, 25) + dip(250, 32),
+              "ATTORE" + std::string(19, ' ') + "SECONDO ATTORE" + std::string(16, ' ') + "SA");
     EXPECT_EQ(messaggi(), 0u);
     tabelleChiuse();
 }

@@ -54,7 +54,7 @@ TEST_F(ValoriMenu2, DatesAreCheckedBeforeTheyAreStored) {
     EXPECT_EQ(ultimo(), "LA DATA 31/02/2003 NON E' CORRETTA ");
     EXPECT_EQ(SCAMBIO_S[1], prima);
     EXPECT_EQ(editor(), "31/02/2003");  // the row stays, with the typed text
-    tasto(GIU);  // swallowed after the message
+    tasto(GIU);                         // swallowed after the message
     EXPECT_EQ(el(MENU2::RIGA) * 10 + el(MENU2::ERRORE_VISTO), 10);
 
     // Day and month only take the year of file 6, or 2000 without its record 1 (row 0 writes
@@ -110,7 +110,7 @@ TEST_F(ValoriMenu2, FormulaCodesMustExistInFile8AndZeroClearsTheWorkerOnly) {
     EXPECT_EQ(f.DESCR[1], "   23.45678.90123.456");  // the formula fields, as the page shows them
     EXPECT_FALSE(f.H6[0]->isHidden());
     conferma("0");  // row 2
-    EXPECT_EQ(dip(54, 3) + lavoro(54, 3) + f.VALORE[2], "000001" "1  ");
+    EXPECT_EQ(dip(54, 3) + lavoro(54, 3) + f.VALORE[2], "0000011  ");
     EXPECT_EQ(messaggi(), 2u);  // no special rule ran
 }
 
@@ -140,7 +140,7 @@ TEST_F(ValoriMenu2, FormulaListModeKeepsTheListWithoutGaps) {
     conferma("50");  // the one formula allowed there
     EXPECT_EQ(lavoro(57, 3), "050");
     conferma(1, "0");
-    EXPECT_EQ(dip(51, 3) + lavoro(51, 60), "000" "001050001" + std::string(51, '0'));
+    EXPECT_EQ(dip(51, 3) + lavoro(51, 60), "000001050001" + std::string(51, '0'));
     EXPECT_EQ(f.VALORE[2], "50 ");  // the page shows the list as it is now
     EXPECT_EQ(messaggi(), 1u);
 }

@@ -85,8 +85,9 @@ TEST_F(ProvaRicerca, AllWithAnEmptyTextAndABarThatStartsAgain) {
     RICERCA_ARC& f = finestra();
     f.prbProgresso->setMaximum(4);
     // Every record whose code is not zero, a blank name included, in file order.
-    EXPECT_EQ(cerca(f, 2, ""), (V{"001 " + n30("TEATRO ROSSI"), "002 " + n30("GROSSI E FIGLI"),
-                                  "003 " + n30("Rossini srl"), "005 " + n30(""), "006 " + n30("ROSSO")}));
+    EXPECT_EQ(cerca(f, 2, ""),
+              (V{"001 " + n30("TEATRO ROSSI"), "002 " + n30("GROSSI E FIGLI"),
+                 "003 " + n30("Rossini srl"), "005 " + n30(""), "006 " + n30("ROSSO")}));
     // Seven steps (six records and the end) on a bar of 4: 1 2 3 0 1 2 3.
     EXPECT_EQ(f.prbProgresso->value(), 3);
     f.CONFERMA_Click();
