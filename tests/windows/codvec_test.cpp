@@ -1,10 +1,15 @@
-// The selection window on an archive built in a temporary folder: the key check's refusals,
-// a worker held by a task, the operator's keys and mouse.
+// The selection window on archives built in a temporary folder: list formats and order, the
+// letter tabs, the key check's refusals, a worker held by a task, the chosen list and file 109,
+// and the operator's keys and mouse.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
 
 #include "archive/semaforo.h"
 #include "archive/slot_file.h"
@@ -12,6 +17,7 @@
 #include "support/prova_base.h"
 #include "tools/demo.h"
 #include "windows/common/scambio.h"
+#include "windows/common/servizi_qt.h"
 #include "windows/selection/codvec.h"
 
 namespace {
@@ -31,26 +37,37 @@ QKeyEvent tasto(int codice, const QString& testo = {}) {
 
 class ProvaCodvec : public supporto::ProvaBase {
   protected:
-    // Companies 1 to 4 (2 marked 99); three workers of company 1, one of company 3.
-    void SetUp() override {
-        ProvaBase::SetUp();
+    // The archive with the catalogue given; companies 1 to 4 (2 marked 99), workers as given.
+    void archivio(const V& dipendenti,
+                  const std::vector<tools::VoceCatalogo>& voci = tools::catalogoDemo()) {
         archive::CODICETASK = "07";
-        tools::preparaArchivio(cartella.percorso());
+        tools::preparaArchivio(cartella.percorso(), voci);
         tools::inizializzaIndice(7);
         const char* nomi[] = {"ZETA SPETTACOLI", "AAA CANCELLATA", "BETA TEATRO", "ALFA CINEMA"};
         for (int c = 1; c <= 4; ++c)
             tools::scriviDitta({c, nomi[c - 1], c == 2 ? 99 : 0, {}});
-        for (const char* d :
-             {"0010000003VERDI", "0010000001ROSSI", "0010010002BIANCHI", "0030000001NERI"})
-            tools::scriviDipendente({std::string(d, 10), d + 10, "GIUSEPPE", 0, 0, {}});
+        for (size_t i = 0; i + 2 < dipendenti.size(); i += 3)
+            tools::scriviDipendente(
+                {dipendenti[i], dipendenti[i + 1], dipendenti[i + 2], 0, 0, {}});
         archive::CHIUDIFILE(0);
         for (double n : {1.0, 2.0, 7.0})
             archive::FAIOPEN(n);
     }
-    // Picks company line `indice` of the code-ordered list with a double-click.
-    static void scegliDitta(CODVEC& f, int indice) {
-        f.LISTADITTE[1]->impostaListIndex(indice);
+    void archivioStandard() {
+        archivio({"0010000003", "VERDI", "GIUSEPPE", "0010000001", "ROSSI", "MARIO", "0010010002",
+                  "BIANCHI", "ANNA", "0030000001", "NERI", "LUCA"});
+    }
+    // Picks company `codice` through the code-ordered list.
+    static void scegliDitta(CODVEC& f, const std::string& codice) {
+        for (int i = 0; i < f.LISTADITTE[1]->ListCount(); ++i)
+            if (f.LISTADITTE[1]->List(i).substr(0, 3) == codice)
+                f.LISTADITTE[1]->impostaListIndex(i);
         f.LISTADITTE_DblClick(1);
+    }
+    // Takes worker line `indice` of worker list `lista` with a double-click.
+    static void prendi(CODVEC& f, int indice, int lista = 0) {
+        f.LISTDIP[lista]->impostaListIndex(indice);
+        f.LISTDIP_DblClick(lista);
     }
     static V righe(const windows::ListaTesti* l) {
         V r;
@@ -66,7 +83,50 @@ class ProvaCodvec : public supporto::ProvaBase {
     windows::Modulo<CODVEC> modulo;
 };
 
+TEST_F(ProvaCodvec, CompaniesInTwoOrdersWorkersInLinesAndLetterTabs) {
+    const std::string lungo = "DELLAVALLEDELLAMONTAGNADELLACO";  // the whole 30-character field
+    V d = {"0010000009", "  ROSSI ",   " mario", "0010000002", lungo,
+           "PIERO",      "0030000001", "N",      "L"};
+    int k = 10;
+    for (const char* c : {"WAGNER", "YATES", "JONES", "KLEIN", "XENA", "'ANGELO", "ZANI", "ABATE"})
+        d.insert(d.end(), {"00100000" + std::to_string(k++), c, "B"});
+    archivio(d);
+    CODVEC& f = modulo.carica();
+    EXPECT_EQ(SCAMBIO_S[50], "0000000000");
+    EXPECT_EQ(righe(f.LISTADITTE[0]),
+              (V{n("ALFA CINEMA", 30) + " 004", n("BETA TEATRO", 30) + " 003",
+                 n("ZETA SPETTACOLI", 30) + " 001"}));
+    EXPECT_EQ(righe(f.LISTADITTE[1])[0], "001 " + n("ZETA SPETTACOLI", 30));
+    scegliDitta(f, "004");
+    EXPECT_EQ(ui().messaggi.at(0).testo, "DIPENDENTI NON TROVATI");
+    f.LISTADITTE[0]->impostaListIndex(2);
+    f.LISTADITTE_KeyPress(0, 13);  // Enter on the name-ordered list: code at 32..34
+    EXPECT_EQ(SCAMBIO_S[50].substr(0, 3), "001");
+    // A company between others sees only its own workers.
+    const V codice = righe(f.LISTDIP[0]);
+    ASSERT_EQ(codice.size(), 10u);
+    EXPECT_EQ(codice[0], "0010000002 " + lungo + " P.   ");
+    EXPECT_EQ(codice[1], "0010000009 " + n("ROSSI m."));
+    EXPECT_EQ(righe(f.LISTDIP[6]), (V{n("ROSSI m.") + "0010000009"}));
+    EXPECT_EQ(righe(f.LISTDIP[1]), (V{n("ABATE B.") + "0010000017"}));
+    // W, Y, J, K, X and a non-letter initial all go to the last tab, ordered by name.
+    EXPECT_EQ(righe(f.LISTDIP[8]), (V{n("'ANGELO B.") + "0010000015", n("JONES B.") + "0010000012",
+                                      n("KLEIN B.") + "0010000013", n("WAGNER B.") + "0010000010",
+                                      n("XENA B.") + "0010000014", n("YATES B.") + "0010000011"}));
+    // Empty letter tab: back to the code tab. A tab shows its own list only.
+    f.TABBED2->setCurrentIndex(4);
+    EXPECT_EQ(f.TABBED2->currentIndex(), 0);
+    f.TABBED2->setCurrentIndex(8);
+    EXPECT_TRUE(!f.LISTDIP[8]->isHidden() && f.LISTDIP[0]->isHidden());
+    // A click on a company list empties the worker lists.
+    f.LISTADITTE_Click(0);
+    for (auto* l : f.LISTDIP)
+        EXPECT_EQ(l->ListCount(), 0);
+    EXPECT_EQ(ui().messaggi.size(), 1u);
+}
+
 TEST_F(ProvaCodvec, TheKeyCheckRefusesWithTheExactMessage) {
+    archivioStandard();
     tools::inserisciChiave(7, "0010000500", 500);  // an index entry past the end of file 2
     CODVEC& f = modulo.carica();
     // Company 2 is marked 99, company 12 beyond the file; 500 is indexed but not stored.
@@ -88,17 +148,17 @@ TEST_F(ProvaCodvec, TheKeyCheckRefusesWithTheExactMessage) {
         EXPECT_EQ(SCAMBIO_S[50] == "0000000000", chiave[2] != '1') << chiave;
     }
     // A free worker is taken and its record number left in SCAMBIO$(49).
-    scegliDitta(f, 0);
-    f.LISTDIP[0]->impostaListIndex(1);
-    f.LISTDIP_DblClick(0);
+    scegliDitta(f, "001");
+    prendi(f, 1);
     EXPECT_EQ(SCAMBIO_S[49], " 1");
     EXPECT_EQ(righe(f.List1), (V{"0010000003 " + n("VERDI G.")}));
 }
 
 TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
+    archivioStandard();
     tools::scriviBitmap(4, {1});  // VERDI, record 1, held by task 4
     CODVEC& f = modulo.carica();
-    scegliDitta(f, 0);
+    scegliDitta(f, "001");
     f.TABBED2->setCurrentIndex(7);  // "&UVZ" holds VERDI
     ui().messaggi.clear();
     ui().rispondi({Risposta::Riprova, Risposta::Riprova, Risposta::Interrompi});
@@ -123,6 +183,7 @@ TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
 // worker lists and a double-click below the company lines loads the selected company. (The
 // keyboard focus at opening and Enter on a button are driven by the end-to-end test.)
 TEST_F(ProvaCodvec, EscClicksAndDoubleClicksAsTheOperatorUsesThem) {
+    archivioStandard();
     CODVEC& f = modulo.carica();
     windows::RICERCA_ARC& r = f.ricercaArc.carica();
     f.iniziaMostra();
@@ -147,6 +208,140 @@ TEST_F(ProvaCodvec, EscClicksAndDoubleClicksAsTheOperatorUsesThem) {
     mouse(QEvent::MouseButtonPress, riga);
     mouse(QEvent::MouseButtonRelease, riga);
     EXPECT_EQ(f.LISTDIP[0]->ListCount(), 0);
+}
+
+TEST_F(ProvaCodvec, TaskBitmapsRecordsEightAndNine) {
+    auto voci = tools::catalogoDemo();
+    for (auto& v : voci)
+        if (v.numero == 312) v.lunghezza = 2;  // 16 workers per bitmap
+    V d;
+    for (int k = 101; k <= 117; ++k)
+        d.insert(d.end(), {"0010000" + std::to_string(k), "COGNOME", "N"});
+    archivio(d, voci);
+    cartella.scrivi("SWBI01.DAT", "");  // empty: skipped
+    tools::scriviBitmap(3, {8});
+    tools::scriviBitmap(5, {9});
+    cartella.scrivi("SWBI06.DAT", "\x7F");  // shorter than a record: skipped
+    CODVEC& f = modulo.carica();
+    double risultato = -1;
+    for (double r : {8.0, 9.0, 7.0, 10.0, 17.0}) {
+        f.BINARIO(r, risultato);
+        EXPECT_EQ(risultato, r == 8 ? 3 : r == 9 ? 5 : 0) << "record " << r;
+    }
+    EXPECT_EQ(archive::CANALE[312], 0);
+    // Record 8: only the lowest bit of the first character; record 9: the highest of the second.
+    tools::scriviBitmap(3, {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16});
+    for (double r : {8.0, 9.0}) {
+        f.BINARIO(r, risultato);
+        EXPECT_EQ(risultato, r == 9 ? 5 : 0);
+    }
+}
+
+TEST_F(ProvaCodvec, ConfirmWritesFile109LeavingKeepsIt) {
+    archivioStandard();
+    cartella.scrivi("SCELTE07.TXT", "VECCHIA LISTA\r\n");
+    CODVEC& f = modulo.carica();
+    // An empty chosen list: nothing written, nothing returned, the window stays.
+    f.CONFERMA_Click();
+    EXPECT_TRUE(SCAMBIO_S[50].empty() && !f.daScaricare());
+    EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), "");
+    scegliDitta(f, "001");  // still works, the key was emptied
+    for (int indice : {0, 0, 2})
+        prendi(f, indice);
+    f.List1->impostaListIndex(0);
+    f.CANCELLA_Click();
+    const V scelte = righe(f.List1);
+    ASSERT_EQ(scelte.size(), 2u);
+    f.CONFERMA_Click();
+    const std::string scritto = scelte[0] + "\r\n" + scelte[1] + "\r\n";
+    EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), scritto);
+    EXPECT_EQ(SCAMBIO_S[50].substr(0, 10), "0010010002");
+    EXPECT_EQ(ESITO_I[25], 0);
+    // Closing from the title bar during a showing leaves, returns nothing, keeps file 109.
+    modulo.scarica();
+    ui().registraFinestra("CODVEC", [&] {
+        scegliDitta(*modulo, "001");
+        prendi(*modulo, 0);
+        modulo->CANCSCELTI_Click();
+        EXPECT_EQ(modulo->List1->ListCount(), 0);
+        modulo->close();
+    });
+    modulo.mostra();
+    EXPECT_TRUE(!modulo.caricato() && SCAMBIO_S[50].empty() && ESITO_I[25] == 1);
+    EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), scritto);
+}
+
+TEST_F(ProvaCodvec, TheSearchAddsTheConfirmedLine) {
+    archivioStandard();
+    CODVEC& f = modulo.carica();
+    ui().registraFinestra("RICERCA_ARC", [&] {
+        windows::RICERCA_ARC* r = f.ricercaArc.finestra();
+        r->SSOption1[1]->setChecked(true);
+        r->NOME->setText("10010002");
+        r->RICERCA_Click(0);
+        r->CONFERMA_Click();
+    });
+    f.RICERCA_Click();
+    EXPECT_EQ(f.List1->List(0).substr(0, 11), "0010010002 ");
+    // "Selezioni Precedenti" and the title bar add nothing and do not leave the window.
+    ui().registraFinestra("RICERCA_ARC", [&] { f.ricercaArc->USCITA_Click(); });
+    f.RICERCA_Click();
+    ui().registraFinestra("RICERCA_ARC", [&] {
+        f.ricercaArc->SSOption1[2]->setChecked(true);
+        f.ricercaArc->RICERCA_Click(0);
+        f.ricercaArc->close();
+    });
+    f.RICERCA_Click();
+    EXPECT_EQ(ESITO_I[25], 0);
+    EXPECT_EQ(f.List1->ListCount(), 1);
+}
+
+// The company list has the keyboard focus when the window appears; Enter in a list takes the
+// line, and Enter (either key) presses a focused button.
+TEST_F(ProvaCodvec, FocusAtOpeningAndEnterOnListsAndButtons) {
+    archivioStandard();
+    CODVEC& f = modulo.carica();
+    f.show();
+    f.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(f.isActiveWindow());
+    EXPECT_EQ(QApplication::focusWidget(), f.LISTADITTE[0]);
+    f.hide();
+    scegliDitta(f, "001");
+    f.LISTDIP[0]->impostaListIndex(0);
+    invia(f.LISTDIP[0], tasto(Qt::Key_Return, "\r"));
+    ASSERT_EQ(f.List1->ListCount(), 1);
+    invia(f.CANCSCELTI, tasto(Qt::Key_Enter, "\r"));
+    EXPECT_EQ(f.List1->ListCount(), 0);
+    invia(f.USCITA, tasto(Qt::Key_Return, "\r"));
+    EXPECT_TRUE(f.daScaricare());
+}
+
+// The sharing box shows Interrompi, Riprova, Ignora left to right whatever the desktop's
+// order, Interrompi the default, and Esc does not close it.
+TEST(BoxCondivisione, AbortRetryIgnoreLeftToRightAbortDefaultNoEsc) {
+    windows::installaServiziQt();
+    QStringList ordine;
+    bool aperta = false;
+    std::function<void()> rispondi = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return QTimer::singleShot(10, rispondi);
+        QList<QAbstractButton*> b = box->buttons();
+        std::sort(b.begin(), b.end(), [](auto* x, auto* y) { return x->x() < y->x(); });
+        for (QAbstractButton* p : b)
+            ordine << p->text();
+        ordine << box->defaultButton()->text();
+        invia(box, tasto(Qt::Key_Escape));
+        box->close();
+        aperta = box->isVisible();
+        b[1]->click();
+    };
+    QTimer::singleShot(0, rispondi);
+    EXPECT_EQ(platform::MSGBOX("IL CODICE", platform::Pulsanti::InterrompiRiprovaIgnora),
+              Risposta::Riprova);
+    EXPECT_EQ(ordine, QStringList({"Interrompi", "Riprova", "Ignora", "Interrompi"}));
+    EXPECT_TRUE(aperta);
+    platform::installaServizi(nullptr);
 }
 
 }  // namespace

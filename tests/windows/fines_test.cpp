@@ -1,6 +1,7 @@
 // The page list over a real page file: which pages are listed, how, and how the window goes
 // away (hidden and kept, or closed and loaded anew).
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "archive/slot_file.h"
@@ -15,6 +16,12 @@ using windows::ESITO_I;
 using windows::Fines;
 using windows::SCAMBIO_D;
 using windows::SCAMBIO_I;
+
+// A real key, as the list or the window receives it.
+void premi(QWidget* w, int tasto, const char* testo) {
+    QKeyEvent e(QEvent::KeyPress, tasto, Qt::NoModifier, QString::fromLatin1(testo));
+    QApplication::sendEvent(w, &e);
+}
 
 // `n` 100-byte page records: the title at 4..26 (blank-padded to 23), the listing flag at 67.
 std::string pagine(const std::string& titolo, char flag = '1', int n = 1) {
@@ -69,7 +76,7 @@ TEST_F(ProvaFines, EmptyListStillHidesOnEnterAndDoubleClick) {
     mostra([](Fines& f) {
         EXPECT_EQ(f.COMBINATA1->count(), 0);
         f.COMBINATA1_GotFocus();
-        f.COMBINATA1_KeyPress(13);
+        premi(f.COMBINATA1, Qt::Key_Return, "\r");
     });
     EXPECT_TRUE(fines.caricato());
     EXPECT_EQ(ESITO_I[25] * 10 + SCAMBIO_I[16], 1);
@@ -93,9 +100,9 @@ TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
     });
     paginaFile(pagine("NUOVA"));  // while hidden: the next showing does not reload it
     const std::vector<std::function<void(Fines&)>> uscite = {
-        [](Fines& f) { f.COMBINATA1_KeyPress(27); },
-        [](Fines& f) { f.Comando1_Click(); },
-        [](Fines& f) { f.close(); },
+        [](Fines& f) { premi(f.COMBINATA1, Qt::Key_Escape, "\x1b"); },
+        [](Fines& f) { f.Comando1_Click(); }, [](Fines& f) { f.close(); },
+        [](Fines& f) { premi(&f, Qt::Key_Escape, "\x1b"); },  // with the focus on the button
     };
     for (std::size_t k = 0; k < uscite.size(); ++k) {
         ESITO_I[25] = 0;

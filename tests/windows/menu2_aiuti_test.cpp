@@ -1,5 +1,5 @@
 // The data-entry table's help: values decoded through the help tables, archive values
-// filled into help lines.
+// filled into help lines, the help and archive choice lists, help texts.
 
 #include <QLocale>
 #include <array>
@@ -12,26 +12,43 @@ namespace {
 
 using namespace prova_menu2;
 using dictionary::DIPX_S;
+using runtime::MID;
 using runtime::SPACE;
+using windows::Scelta;
+using V = std::vector<std::string>;
+
+// The locale for one test, put back afterwards.
+struct Locale {
+    QLocale prima;
+    explicit Locale(QLocale::Language l, QLocale::Country t) { QLocale::setDefault({l, t}); }
+    ~Locale() { QLocale::setDefault(prima); }
+};
 
 class AiutiMenu2 : public ProvaMenu2 {
   protected:
     void SetUp() override {
         ProvaMenu2::SetUp();
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        archivio->catalogo({19, "FISCALI.DAT", 100});
+        for (const supporto::VoceCatalogo& v :
+             std::vector<supporto::VoceCatalogo>{{19, "FISCALI.DAT", 100},
+                                                 {41, "TESTI.DAT", 50},
+                                                 {48, "PROFESS.DAT", 40},
+                                                 {401, "QUALIF.DAT", 30}})
+            archivio->catalogo(v);
         // Company 1 in sector 2; fiscal parameters with a rate, dates and a text.
         tools::scriviDitta(
             {.codice = 1, .nome = "TEATRO", .stato = 0, .altri = {{dictionary::T067, "0002"}}});
         tools::scriviRecord(8, 2, std::string(380, ' ') + "0002MUSICA");
-        // From 11: 12345678, 3112, 122025, 01012025, ABCDE, 00003300, -0000050.
-        tools::scriviRecord(19, 1, SPACE(10) + "12345678311212202501012025ABCDE00003300-0000050");
+        tools::scriviRecord(19, 1,
+                            std::string(10, ' ') +
+                                "12345678"
+                                "3112"
+                                "122025"
+                                "01012025"
+                                "ABCDE"
+                                "00003300"
+                                "-0000050");
         archive::CHIUDIFILE(0);
         DIPX_S.replace(2, 3, "001");  // P175, the worker's company
-    }
-    void TearDown() override {
-        QLocale::setDefault(locale);
-        ProvaMenu2::TearDown();
     }
 
     // Help tables 10, 20, 30, then 5 out of order and 50 at the end of the file; a table's
@@ -52,27 +69,50 @@ class AiutiMenu2 : public ProvaMenu2 {
             if (*l.tabella) tools::inserisciChiave(217, l.tabella, n);
         }
     }
-    static tools::RigaDefinizione riga(const char* nome, long posizione, int aiuto) {
-        auto c = campo(nome, 1, 'N', posizione);
-        c.aiuto = aiuto;
+    // Runs `operatore` on the choice list in place of the operator; records its lines.
+    void scelta(const std::function<void(Scelta&)>& operatore) {
+        ui().registraFinestra("Scelta", [this, operatore] {
+            Scelta& s = *finestra->scelta.finestra();
+            s.Form_Activate();
+            righe.clear();
+            for (int i = 0; i < s.lstElenco->count(); ++i)
+                righe.push_back(s.testoRiga(i));
+            operatore(s);
+        });
+    }
+    void scegli(int riga) {
+        scelta([riga](Scelta& s) {
+            s.lstElenco->setCurrentRow(riga - 1);
+            s.lstElenco_DblClick();
+        });
+    }
+    static tools::RigaDefinizione riga(const char* nome, char tipo, long posizione, int aiuto,
+                                       int archivio = 0, int lunghezza = 1,
+                                       const char* breve = "X000") {
+        auto c = campo(nome, lunghezza, tipo, posizione, breve);
+        c.aiuto = aiuto, c.archivio = archivio;
         return c;
     }
-    QLocale locale;
+    V righe;
 };
 
 TEST_F(AiutiMenu2, ValuesAreDecodedThroughTheirOwnTableOnly) {
+    Locale italiano(QLocale::Italian, QLocale::Italy);
     scriviAiuti();
     SCAMBIO_S[1].replace(0, 5, "12949");
-    auto& f = apri({testata("AIUTI"), riga("UNO", 1, 10), riga("DUE", 2, 10), riga("NOVE", 3, 30),
-                    riga("QUATTRO", 4, 40), riga("FONDO", 5, 50)});
-    const std::string tempo = "TEMPO INDETERMINATO" + SPACE(17);
+    auto& f =
+        apri({testata("AIUTI"), riga("UNO", 'N', 1, 10), riga("DUE", 'N', 2, 10),
+              riga("NOVE", 'N', 3, 30), riga("QUATTRO", 'N', 4, 40), riga("FONDO", 'N', 5, 50)});
+    const std::string tempo = MID(std::string(10, ' ') + "TEMPO INDETERMINATO" + SPACE(40), 11, 36);
     EXPECT_EQ(f.DESCR[1], tempo);
     EXPECT_FALSE(f.H6[0]->isHidden());
     // Code 2 is in the next table, code 9 only in a later table out of order or in none
     // before the end of the file, table 40 is not indexed: no description, no description
     // button, the help button stays.
-    for (int r : {2, 3, 4, 5})
-        EXPECT_TRUE(f.DESCR[r].empty() && f.H6[r - 1]->isHidden() && !f.SS[r - 1]->isHidden()) << r;
+    for (int r : {2, 3, 4, 5}) {
+        EXPECT_EQ(f.DESCR[r], "") << r;
+        EXPECT_TRUE(f.H6[r - 1]->isHidden() && !f.SS[r - 1]->isHidden()) << r;
+    }
     // Typing follows the value; leaving the row shows the stored one again.
     digita("3");
     EXPECT_EQ(f.DESCR[1], "ALIQUOTA  123.456,78 %" + std::string(14, ' '));
@@ -83,6 +123,7 @@ TEST_F(AiutiMenu2, ValuesAreDecodedThroughTheirOwnTableOnly) {
 }
 
 TEST_F(AiutiMenu2, ReferencesTakeTheFormOfTheirTypeOrStayAsTheyAre) {
+    Locale italiano(QLocale::Italian, QLocale::Italy);
     using windows::ST_AIUTO3_S;
     tools::scriviDitta({.codice = 3, .nome = "SENZA SETTORE", .stato = 0, .altri = {}});
     archive::CHIUDIFILE(1);
@@ -102,7 +143,7 @@ TEST_F(AiutiMenu2, ReferencesTakeTheFormOfTheirTypeOrStayAsTheyAre) {
         {"001", "A #19 0099N08", ""},
         {"001", "A #07 0001A01", ""},
         {"001", "A #19 0000A01", ""},
-        {"001", "NESSUNO", ""},
+        {"001", "SENZA RIFERIMENTO", ""},
         {"000", "#08 0385A06", ""},
         {"009", "#08 0385A06", ""},  // no company, missing,
         {"003", "#08 0385A06", ""},
@@ -111,10 +152,92 @@ TEST_F(AiutiMenu2, ReferencesTakeTheFormOfTheirTypeOrStayAsTheyAre) {
         DIPX_S.replace(2, 3, ditta);
         EXPECT_EQ(ST_AIUTO3_S(riferimento), atteso.empty() ? riferimento : atteso) << ditta;
     }
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Locale inglese(QLocale::English, QLocale::UnitedStates);
     DIPX_S.replace(2, 3, "001");
     EXPECT_EQ(ST_AIUTO3_S("#19 0011208"), " 123,456.78");
     EXPECT_EQ(archive::CANALE[1] + archive::CANALE[19] + archive::CANALE[8], 0);
+}
+
+TEST_F(AiutiMenu2, TheHelpListWritesTheChosenCodeIntoTheWorker) {
+    Locale italiano(QLocale::Italian, QLocale::Italy);
+    scriviAiuti();
+    auto& f = apri({testata("AIUTI"), campo("PRIMA", 3, 'N', 1),
+                    riga("POSIZIONE", 'A', 201, 10, 0, 1, "P168"),
+                    riga("SENZA TABELLA", 'A', 202, 40), riga("ULTIMA", 'A', 203, 30)});
+    DIPX_S.replace(200, 3, "XXX");
+    const std::string prima = DIPX_S;
+    scegli(3);
+    f.SS_Click(1);
+    EXPECT_EQ(righe, (V{"0  NON ISCRITTO", "1  TEMPO INDETERMINATO", "3  ALIQUOTA  123.456,78 %"}));
+    EXPECT_EQ(MID(DIPX_S, 201, 1), "3");
+    EXPECT_EQ(el(MENU2::RIGA), 2);  // the button's row is current again
+    // Cancelling after moving the selection changes nothing.
+    scelta([](Scelta& s) {
+        s.lstElenco->setCurrentRow(1);
+        s.cmdUscita_Click();
+    });
+    f.SS_Click(1);
+    EXPECT_EQ(MID(DIPX_S, 201, 1), "3");
+    // A blank code is the chosen line's code, though the list trims it away.
+    scegli(2);
+    f.SS_Click(3);
+    EXPECT_EQ(righe, (V{"1  ULTIMA TABELLA", "CODICE VUOTO"}));
+    EXPECT_EQ(MID(DIPX_S, 203, 1), " ");
+    // A table that is not indexed shows no list.
+    const auto mostrate = ui().modali.size();
+    f.SS_Click(2);
+    EXPECT_EQ(ui().modali.size(), mostrate);
+    EXPECT_EQ(MID(DIPX_S, 1, 200), MID(prima, 1, 200));
+}
+
+TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
+    for (const char* q : {"   011ATTORE", "99 014SOPPRESSA", "     7CANTANTE"})
+        tools::aggiungiRecord(401, q);
+    tools::scriviRecord(8, 1, "99" + std::string(378, ' ') + "0001ANNULLATO");
+    for (const char* p : {"  101ATTORE DI PROSA", "99103SOPPRESSA"})
+        tools::aggiungiRecord(48, p);
+    // Help texts 6 and 5 (two lines); the chain of headers leads from one to the next.
+    tools::scriviRecord(41, 1, " 0060002UNICA");
+    tools::scriviRecord(41, 2, " 0050004PRIMA RIGA");
+    tools::scriviRecord(41, 3, "        SECONDA RIGA");
+    archive::CHIUDIFILE(0);
+    auto& f = apri({testata("ARCHIVI"), riga("QUALIFICA", 'N', 301, 0, 998, 3, "Q001"),
+                    riga("SETTORE", 'N', 311, 0, 999, 4, "T067"),
+                    riga("PROFESSIONE", 'N', 321, 0, 999, 3, "P138"),
+                    riga("ALTRO", 'N', 331, 0, 999, 3), riga("CON AIUTO", 'N', 341, 0, 5, 3)});
+    // Each list leaves out retired records ("99"); the chosen code goes into the worker.
+    scegli(2);
+    f.SSCommand2_Click(0);
+    EXPECT_EQ(righe, (V{"011 ATTORE", "  7 CANTANTE" + SPACE(10)}));
+    EXPECT_EQ(MID(DIPX_S, 301, 3), "007");
+    scegli(1);
+    f.SSCommand2_Click(1);
+    EXPECT_EQ(righe, (V{"0002 MUSICA" + SPACE(10)}));
+    scegli(1);
+    f.SSCommand2_Click(2);
+    EXPECT_EQ(righe, (V{"101 ATTORE DI PROSA" + SPACE(10)}));
+    const auto mostrate = ui().modali.size();
+    f.SSCommand2_Click(3);  // 999 for another field: nothing
+    EXPECT_EQ(ui().modali.size(), mostrate);
+    // A help text titled with its button's row, and by F1 with the current row (not by row
+    // 1: 998 is no help text).
+    f.SSCommand2_Click(4);
+    tasto(112);
+    vaiA(5);
+    tasto(112);
+    ASSERT_EQ(messaggi(), 2u);
+    for (const auto& m : ui().messaggi) {
+        EXPECT_EQ(m.testo, " PRIMA RIGA" + SPACE(30) + " \r\n SECONDA RIGA" + SPACE(28) + " \r\n");
+        EXPECT_EQ(m.titolo, "HELP: CON AIUTO" + SPACE(14));
+    }
+    EXPECT_EQ(el(MENU2::TASTO_GESTITO), 0);
+    EXPECT_EQ(archive::CANALE[41], 0);
+    // A text that is not there, and a chain that points back, show nothing and end.
+    f.AIUTO(7);
+    tools::scriviRecord(41, 1, " 0060001UNICA");
+    archive::CHIUDIFILE(41);
+    f.AIUTO(5);
+    EXPECT_EQ(messaggi(), 2u);
 }
 
 }  // namespace

@@ -87,6 +87,7 @@ class ProvaMenu2 : public supporto::ProvaBase {
     }
 
     int16_t el(int n) const { return finestra->scambio[n]; }
+    std::string cella(int riga, int colonna) const { return finestra->cella(riga, colonna); }
     std::string editor() const { return windows::daQString(finestra->cx->text()); }
     void digita(const std::string& testo) {
         for (char c : testo)
@@ -122,6 +123,7 @@ class ProvaMenu2 : public supporto::ProvaBase {
     std::unique_ptr<MENU2> finestra;
 };
 
-inline constexpr int DESTRA = 39, GIU = 40;  // key codes
+inline constexpr int PAG_SU = 33, PAG_GIU = 34, FINE = 35, INIZIO = 36, SINISTRA = 37, SU = 38,
+                     DESTRA = 39, GIU = 40;  // key codes
 
 }  // namespace prova_menu2

@@ -81,7 +81,7 @@ TEST_F(SpecialiMenu2, AFiscalCodeFillsTheBirthDataRows) {
     conferma(1, codice);
     EXPECT_EQ(dip(200, 29), "050385ROMA                RMF");
     EXPECT_EQ(f.VALORE[2], "05/03/85");
-    EXPECT_EQ(finestra->cella(3, 2), "ROMA                ");
+    EXPECT_EQ(cella(3, 2), "ROMA                ");
     // The targets live in the worker record; the working record has the code only.
     EXPECT_EQ(SCAMBIO_S[1].substr(199, 29), prima.substr(199, 29));
     tabelleChiuse();
@@ -110,7 +110,7 @@ TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
     conferma(1, "123");
     EXPECT_EQ(dip(210, 25) + dip(250, 32),
               "ATTORE" + std::string(19, ' ') + "PRIMO ATTORE" + std::string(18, ' ') + "PA");
-    EXPECT_EQ(finestra->cella(4, 2), "PRIMO ATTORE                  ");
+    EXPECT_EQ(cella(4, 2), "PRIMO ATTORE                  ");
     tabelleChiuse();
     conferma(3, "46");
     EXPECT_EQ(f.VALORE[5], "SA");
@@ -132,7 +132,7 @@ TEST_F(SpecialiMenu2, TheContractRowFillsTwoValuesTheSecondAsAWholeNumberOnScree
     conferma(1, "8");
     EXPECT_EQ(dip(310, 26), std::string(26, 'X'));
     conferma(1, "7");
-    EXPECT_EQ(dip(310, 26) + "|" + f.VALORE[2] + "|" + finestra->cella(3, 2),
+    EXPECT_EQ(dip(310, 26) + "|" + f.VALORE[2] + "|" + cella(3, 2),
               "CCNL SPETTACOLO   00001250|CCNL SPETTACOLO   |1250    ");
     tabelleChiuse();
 }

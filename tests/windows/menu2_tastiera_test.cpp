@@ -15,7 +15,9 @@ class TastieraMenu2 : public ProvaMenu2 {
 };
 
 TEST_F(TastieraMenu2, EachRowTypeTakesItsOwnCharactersAndEditing) {
-    SCAMBIO_S[1].replace(0, 22, "ABCDE04200000001022003");
+    SCAMBIO_S[1].replace(0, 22,
+                         "ABCDE042000000"
+                         "01022003");
     auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 3, 'N', 6),
                     campo("DECIMALI", 6, '2', 9), campo("DATA", 8, 'D', 15)});
     // The keys typed on the current row (after a click on `riga`, with the cursor put at
@@ -27,7 +29,10 @@ TEST_F(TastieraMenu2, EachRowTypeTakesItsOwnCharactersAndEditing) {
     } passi[] = {
         {0, -1, "a", "ABCDE", 1},  // capital letters only
         {0, -1, "X", "X    ", 1},  // the first character blanks the rest of the field
-        {0, -1, "\x9CZ/9", "X\x9CZ/9", 1},
+        {0, -1,
+         "\x9C"
+         "Z/9",
+         "X\x9CZ/9", 1},
         {0, -1, "K", "X\x9CZ/9", 1},  // past the end
         {0, -1, "\b", "X\x9CZ/ ", 1},
         {0, -1, "\x7F\b", "X\x9CZ/ ", 3},  // back to the start, then nothing to erase
@@ -55,7 +60,9 @@ TEST_F(TastieraMenu2, EachRowTypeTakesItsOwnCharactersAndEditing) {
     tasto(DESTRA);  // never rests just before a "/"
     EXPECT_EQ(el(MENU2::CURSORE), 3);
     f.Command1_Click();
-    EXPECT_EQ(lavoro(1, 22), "ABCDE04200000030041993");
+    EXPECT_EQ(lavoro(1, 22),
+              "ABCDE042000000"
+              "30041993");
     vaiA(1);  // leaving a row throws typed text away
     digita("Z");
     tasto(GIU);
@@ -111,6 +118,23 @@ TEST_F(TastieraMenu2, CharacterSetsOfFile106OverrideTheDefaults) {
         EXPECT_EQ(f.VALORE[p.riga], p.valore) << p.tasti;
         EXPECT_EQ(beep(), p.beep) << p.tasti;
     }
+}
+
+TEST_F(TastieraMenu2, RowsAndPagesWrapInBothDirections) {
+    auto& f = apri(pagineUniformi(3, 4));
+    // Key, then page and row: pages wrap at both ends, Up and Down cross pages.
+    const int passi[][3] = {{PAG_SU, 1, 1},  {FINE, 1, 4},    {INIZIO, 1, 1},
+                            {PAG_GIU, 2, 1}, {PAG_GIU, 3, 1}, {SU, 2, 1},
+                            {PAG_GIU, 3, 1}, {FINE, 3, 4},    {GIU, 1, 1}};
+    for (const auto& p : passi) {
+        tasto(p[0]);
+        EXPECT_EQ(el(MENU2::PAGINA) * 100 + el(MENU2::RIGA), p[1] * 100 + p[2]) << p[0];
+    }
+    // Enter moves on row by row and past the last row to the next page.
+    vaiA(4);
+    f.Command1_Click();
+    EXPECT_EQ(el(MENU2::PAGINA), 2);
+    EXPECT_EQ(el(MENU2::RIGA), 1);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The archive search over real record files: numeric code, name prefix, "Tutti", the
-// messages, confirmation and leaving.
+// The archive search over real record files: numeric code, name prefix, "Tutti", the layout
+// kinds, the messages, confirmation and leaving.
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -34,10 +34,10 @@ class ProvaRicerca : public supporto::ProvaBase {
         tools::scriviRecord(1, 4, tools::recordConCampi(1, {{dictionary::T001, "0"}}));
         archive::CHIUDIFILE(0);
     }
-    // Company file: code 3 characters from 3, name 30 from 6.
-    RICERCA_ARC& finestra() {
+    // Company file: code 3 characters from 3, name 30 from 6, kind `tipo`.
+    RICERCA_ARC& finestra(const std::string& parametri = "0030030300060010") {
         RICERCA_ARC& f = modulo.carica();
-        f.impostaParametri("0030030300060010");
+        f.impostaParametri(parametri);
         return f;
     }
     V cerca(RICERCA_ARC& f, int opzione, const char* testo) {
@@ -95,6 +95,31 @@ TEST_F(ProvaRicerca, AllWithAnEmptyTextAndABarThatStartsAgain) {
     EXPECT_EQ(f.rigaScelta(), "001 " + n30("TEATRO ROSSI"));
     EXPECT_EQ((std::vector<int>(windows::SCAMBIO_I.begin() + 31, windows::SCAMBIO_I.begin() + 35)),
               (std::vector<int>{3, 3, 30, 6}));
+}
+
+TEST_F(ProvaRicerca, LayoutKindsAndAFileNotAllowed) {
+    // Kind 12 ignores positions 1-12: code 13 characters from 3, name 22 from 17. VAL stops at
+    // the first letter, so only company 1 holds the number 1.
+    RICERCA_ARC& f = finestra(
+        "999999999999"
+        "001"
+        "12");
+    EXPECT_EQ(cerca(f, 1, "1"), (V{"001TEATRO ROS I" + std::string(21, ' ')}));
+    f.RICERCA_Click(1);
+    f.impostaParametri(
+        "000000000000"
+        "001"
+        "04");  // kind 4: code 10 from 3
+    cerca(f, 0, "x");
+    EXPECT_EQ(f.lunghezzaCodice * 100 + f.inizioNome, 1013);
+    // A file the search does not know: the window unloads itself, without a message.
+    f.impostaParametri(
+        "003003030006003"
+        "0");
+    cerca(f, 0, "ROS");
+    EXPECT_TRUE(f.daScaricare());
+    EXPECT_EQ(ui().messaggi.size(), 1u);  // the not-found of "x" only
+    EXPECT_EQ(archive::CANALE[3], 0);
 }
 
 }  // namespace

@@ -92,4 +92,16 @@ TEST_F(ProvaScelta, ChoosingReturnsThePositionAndTrimmedTextEveryCancelNothing) 
     }
 }
 
+TEST_F(ProvaScelta, CtrlShiftPShowsTheProgramInformationOnce) {
+    mostra("UNO", [&](Scelta& s) {
+        s.Form_KeyDown(80, 2);  // Ctrl alone
+        // The real key, received by the list: one box, and the list does not see the key.
+        QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier,
+                    QStringLiteral("\x10"));
+        QApplication::sendEvent(s.lstElenco, &p);
+        s.cmdUscita_Click();
+    });
+    EXPECT_EQ(ui().messaggi.size(), 1u);
+}
+
 }  // namespace
