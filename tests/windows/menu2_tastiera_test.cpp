@@ -3,6 +3,9 @@
 
 #include <tuple>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "menu2_prova.h"
 
 namespace {
@@ -135,6 +138,51 @@ TEST_F(TastieraMenu2, RowsAndPagesWrapInBothDirections) {
     f.Command1_Click();
     EXPECT_EQ(el(MENU2::PAGINA), 2);
     EXPECT_EQ(el(MENU2::RIGA), 1);
+}
+
+TEST_F(TastieraMenu2, RowsBeyondSixteenAreReachedOnlyWithTheMouse) {
+    auto& f = apri(pagineUniformi(2, 20));
+    vaiA(16);
+    tasto(GIU);  // from row 16 on a page of 20 rows: next page
+    EXPECT_EQ(el(MENU2::PAGINA), 2);
+    tasto(FINE);  // the last row is past 16: next page again
+    EXPECT_EQ(el(MENU2::PAGINA), 1);
+    vaiA(18);
+    digita("9");
+    vaiA(0);  // a click on the heading row keeps the current row
+    EXPECT_EQ(el(MENU2::RIGA), 18);
+    EXPECT_EQ(f.VALORE[18], "9  ");
+    // A click on another row, or on a description button, throws unconfirmed text away.
+    vaiA(2);
+    EXPECT_EQ(cella(18, 2), "0  ");
+    digita("44");
+    f.H6_Click(5);
+    EXPECT_EQ(el(MENU2::MODIFICATO), 0);
+    f.Command1_Click();
+    EXPECT_EQ(lavoro(4, 3), "000");
+    EXPECT_EQ(el(MENU2::RIGA), 3);
+}
+
+TEST_F(TastieraMenu2, KeysReachTheHandlersThroughTheEditorOnly) {
+    auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 3, 'N', 6),
+                    campo("DECIMALI", 6, '2', 9)});
+    auto premi = [&](int tasto, const QString& testo, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QKeyEvent e(QEvent::KeyPress, tasto, m, testo);
+        QApplication::sendEvent(f.cx, &e);
+    };
+    premi(Qt::Key_X, QStringLiteral("x"));
+    EXPECT_EQ(ui().beep_contati, 1);
+    EXPECT_EQ(editor(), "00000");  // the editor never inserts a key by itself
+    premi(Qt::Key_X, QStringLiteral("X"), Qt::ShiftModifier);
+    EXPECT_EQ(editor(), "X    ");
+    EXPECT_EQ(f.cx->cursorPosition(), 1);
+    premi(Qt::Key_Escape, QStringLiteral("\x1b"));  // no way out by Esc
+    premi(Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(lavoro(1, 5), "X    ");
+    premi(Qt::Key_Down, QString());
+    EXPECT_EQ(el(MENU2::RIGA), 3);
+    f.cx->setText(QStringLiteral("incollato"));  // any other change is undone
+    EXPECT_EQ(editor(), "0.00   ");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The archive search over real record files: numeric code, name prefix, "Tutti", the layout
 // kinds, the messages, confirmation and leaving.
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -76,6 +78,10 @@ TEST_F(ProvaRicerca, ByNameByCodeAndTheMessages) {
         f.RICERCA_Click(1);  // new search
         EXPECT_EQ(f.List1->ListCount(), 0);
     }
+    // Enter on an option keeps it and clears the next one.
+    QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(f.SSOption1[1], &invio);
+    EXPECT_TRUE(f.SSOption1[1]->isChecked() && !f.SSOption1[2]->isChecked());
     f.USCITA_Click();
     EXPECT_EQ(windows::ESITO_I[25], 1);
     EXPECT_TRUE(f.daScaricare() && !f.confermata());
