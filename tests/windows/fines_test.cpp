@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "archive/slot_file.h"
 #include "support/archivio_prova.h"
@@ -118,6 +119,41 @@ TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
     }
     fines.carica();
     EXPECT_EQ(fines->rigaPagina(0), "01) NUOVA                  ");
+}
+
+// Runs the window's real modal loop, as the program's services do.
+class ServiziEsecuzione final : public platform::ServiziUI {
+  public:
+    platform::Risposta messaggio(const platform::Messaggio& m) override {
+        return platform::rispostaPredefinita(m);
+    }
+    void mostraModale(const std::string&, const std::function<void()>& mostra) override {
+        mostra();
+    }
+    void beep() override {}
+    void clessidra(bool) override {}
+};
+
+TEST_F(ProvaFines, RealShowingHidesOnEnterAndLeavesOnEsc) {
+    paginaFile(pagine("UNO") + pagine("DUE"));
+    platform::installaServizi(std::make_unique<ServiziEsecuzione>());
+    QTimer sicurezza;  // never hang the suite on a window left open
+    QObject::connect(&sicurezza, &QTimer::timeout, [&] {
+        if (fines.caricato()) fines->done(0);
+    });
+    sicurezza.start(5000);
+    auto premiDopo = [&](int tasto, const char* testo) {
+        QTimer::singleShot(0, [&, tasto, testo] { premi(fines->COMBINATA1, tasto, testo); });
+    };
+    premiDopo(Qt::Key_Return, "\r");
+    fines.mostra();
+    EXPECT_TRUE(fines.caricato());
+    EXPECT_FALSE(fines->isVisible());
+    EXPECT_EQ(SCAMBIO_I[16], 1);
+    premiDopo(Qt::Key_Escape, "\x1b");
+    fines.mostra();
+    EXPECT_FALSE(fines.caricato());
+    EXPECT_EQ(ESITO_I[25], 1);
 }
 
 }  // namespace
