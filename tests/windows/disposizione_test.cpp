@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
-#include <functional>
 
 #include "archive/slot_file.h"
 #include "support/cartella_temporanea.h"
@@ -73,39 +72,28 @@ class Disposizione : public supporto::ProvaBase {
 TEST_F(Disposizione, EveryControlInsideItsWindowAndEveryCaptionWhole) {
     tools::preparaArchivio(cartella.percorso());
     archive::FAIOPEN(1);  // the selection window lists the companies as it opens
-    const std::vector<std::pair<const char*, std::function<QWidget*()>>> casi = {
-        {"CODVEC",
-         [] {
-             auto* f = new CODVEC;
-             f->Form_Load();
-             return f;
-         }},
-        {"RICERCA_ARC",
-         [] {
-             auto* f = new RICERCA_ARC;
-             f->CONFERMA->show();
-             return f;
-         }},
-        {"Fines", [] { return new Fines; }},
-        {"MENU2 with 16 button rows",
-         [] {
-             auto* f = new MENU2;
-             for (int r = 1; r <= MENU2::RIGHE_CON_PULSANTI; ++r) {
-                 f->DESCR[r] = std::string(36, 'W');  // the longest description, widest letters
-                 f->CARICA6(r);
-                 f->SS[r - 1]->show();
-                 f->SSCommand2[r - 1]->show();
-             }
-             for (auto* p :
-                  {f->Tasto_calcolo, f->Tasto_qualifica, f->Tasto_settore, f->Tasto_ditta})
-                 p->show();
-             return f;
-         }},
-        {"Scelta", [] { return new Scelta; }},
-    };
-    for (const auto& [nome, crea] : casi) {
+    auto codvec = new CODVEC;
+    codvec->Form_Load();
+    auto ricerca = new RICERCA_ARC;
+    ricerca->CONFERMA->show();
+    auto menu2 = new MENU2;  // 16 button rows with the longest description, widest letters
+    for (int r = 1; r <= MENU2::RIGHE_CON_PULSANTI; ++r) {
+        menu2->DESCR[r] = std::string(36, 'W');
+        menu2->CARICA6(r);
+        menu2->SS[r - 1]->show();
+        menu2->SSCommand2[r - 1]->show();
+    }
+    for (auto* p :
+         {menu2->Tasto_calcolo, menu2->Tasto_qualifica, menu2->Tasto_settore, menu2->Tasto_ditta})
+        p->show();
+    const std::vector<std::pair<const char*, QWidget*>> casi = {{"CODVEC", codvec},
+                                                                {"RICERCA_ARC", ricerca},
+                                                                {"Fines", new Fines},
+                                                                {"MENU2", menu2},
+                                                                {"Scelta", new Scelta}};
+    for (const auto& [nome, finestra] : casi) {
         SCOPED_TRACE(nome);
-        std::unique_ptr<QWidget> f(crea());
+        std::unique_ptr<QWidget> f(finestra);
         f->show();  // lays out the windows built on a layout
         EXPECT_EQ(difetti(*f), std::vector<std::string>{});
     }

@@ -5,8 +5,8 @@
 
 #include "archive/semaforo.h"
 #include "dictionary/lettura.h"
-#include "runtime/testo.h"
 #include "menu2_prova.h"
+#include "runtime/testo.h"
 
 namespace {
 

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "archive/record.h"
 #include "archive/slot_file.h"
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/scrittura.h"
+#include "runtime/testo.h"
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
 #include "tools/demo.h"
@@ -18,6 +20,9 @@
 #include "windows/table/menu2.h"
 
 namespace prova_menu2 {
+
+using windows::MENU2;
+using windows::SCAMBIO_S;
 
 inline tools::RigaDefinizione testata(const std::string& titolo) {
     tools::RigaDefinizione r;
@@ -29,16 +34,12 @@ inline tools::RigaDefinizione testata(const std::string& titolo) {
 inline tools::RigaDefinizione campo(const std::string& descrizione, int lunghezza, char tipo,
                                     long posizione, const std::string& nome = "X000") {
     tools::RigaDefinizione r;
-    r.descrizione = descrizione;
-    r.lunghezza = lunghezza;
-    r.tipo = tipo;
-    r.posizione = posizione;
-    r.nomeBreve = nome;
+    r.descrizione = descrizione, r.lunghezza = lunghezza, r.tipo = tipo;
+    r.posizione = posizione, r.nomeBreve = nome;
     return r;
 }
 
-// `pagine` pages of `righe` integer rows of 3 characters each, stored one after another from
-// position 1 of the working record.
+// `pagine` pages of `righe` integer rows of 3 characters each, one after another.
 inline std::vector<tools::RigaDefinizione> pagineUniformi(int pagine, int righe) {
     std::vector<tools::RigaDefinizione> d;
     long posizione = 1;
@@ -58,12 +59,13 @@ class ProvaMenu2 : public supporto::ProvaBase {
         archivio = std::make_unique<supporto::ArchivioProva>(std::vector<supporto::VoceCatalogo>{
             {1, "DITTE.DAT", 7000},
             {2, "DIPENDEN.DAT", 1000},
+            {6, "ANNO.DAT", 20},
             {8, "SETTORI.DAT", 400},
             {106, "SETCAR.DAT", 20},
             {160, "TABELLA.DAT", 80},
             {216, "AIUTI.DAT", 50},
             {217, "AIUTI.IDX", static_cast<int>(tools::lunghezzaIndice(3))}});
-        windows::SCAMBIO_S[1] = std::string(400, '0');
+        SCAMBIO_S[1] = std::string(400, '0');
         dictionary::DIPX_S = std::string(1000, ' ');
         dictionary::RepoW(dictionary::P050, "1");
     }
@@ -75,9 +77,10 @@ class ProvaMenu2 : public supporto::ProvaBase {
 
     // Writes the definitions (file 160 stays open, as the program's flow leaves it) and
     // opens the window as its showing does.
-    windows::MENU2& apri(const std::vector<tools::RigaDefinizione>& definizioni) {
+    MENU2& apri(const std::vector<tools::RigaDefinizione>& definizioni) {
+        finestra.reset();
         tools::scriviDefinizioni(160, definizioni);
-        finestra = std::make_unique<windows::MENU2>();
+        finestra = std::make_unique<MENU2>();
         finestra->Form_Load();
         finestra->Form_Activate();
         return *finestra;
@@ -96,20 +99,31 @@ class ProvaMenu2 : public supporto::ProvaBase {
         finestra->vaiARiga(riga);
         finestra->GR1_Click();
     }
+    // Types the text at the start of the current row (or of row `riga`) and confirms it.
+    void conferma(const std::string& testo) {
+        finestra->cx->setCursorPosition(0);
+        digita(testo);
+        finestra->Command1_Click();
+    }
+    void conferma(int riga, const std::string& testo) {
+        vaiA(riga);
+        conferma(testo);
+    }
+    size_t messaggi() { return ui().messaggi.size(); }
+    std::string ultimo() { return ui().messaggi.empty() ? "" : ui().messaggi.back().testo; }
     // Characters of the working record and of the worker record, by 1-based position.
     std::string lavoro(size_t posizione, size_t lunghezza) const {
-        return windows::SCAMBIO_S[1].substr(posizione - 1, lunghezza);
+        return SCAMBIO_S[1].substr(posizione - 1, lunghezza);
     }
     std::string dip(size_t posizione, size_t lunghezza) const {
         return dictionary::DIPX_S.substr(posizione - 1, lunghezza);
     }
 
     std::unique_ptr<supporto::ArchivioProva> archivio;
-    std::unique_ptr<windows::MENU2> finestra;
+    std::unique_ptr<MENU2> finestra;
 };
 
-// Key codes of the navigation keys.
 inline constexpr int PAG_SU = 33, PAG_GIU = 34, FINE = 35, INIZIO = 36, SINISTRA = 37, SU = 38,
-                     DESTRA = 39, GIU = 40;
+                     DESTRA = 39, GIU = 40;  // key codes
 
 }  // namespace prova_menu2
