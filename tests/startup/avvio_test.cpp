@@ -171,7 +171,7 @@ TEST_F(Avvio, UnaPaginaScelta_LaTabellaLavoraSulDipendenteEChiudendolaFinisce) {
 
 // A rebuild of the worker index killed after its marker: the program finishes it first.
 TEST_F(Avvio, UnaRiscritturaInterrottaDellIndiceSiCompletaAllAvvio) {
-    const std::string indice = fs::path(fileDipendenti()).replace_filename("DIPEND.IDX").string();
+    const std::string indice = cartellaArchivio + "/DIPEND.IDX";
     const std::string buono = supporto::leggiFile(indice);
     supporto::scriviFile(indice + ".NUOVO", buono);
     supporto::scriviFile(indice + ".SCRITTURA",
