@@ -1,8 +1,8 @@
 // The argument checks, their messages and their order; initialisation.
 
 #include "archive/catalogo.h"
-#include "archive/traccia.h"
 #include "indice_prova.h"
+#include "runtime/errore.h"
 
 using isam::ISAM;
 using prova::IDX10;
@@ -18,35 +18,25 @@ TEST_F(Controlli, OgniControlloMostraIlSuoMessaggioERestituisceMenoUno) {
     // An empty file is reported before any key check.
     EXPECT_EQ(ISAM(IDX10, "", isam::ISAM_TROVA, 0), -1);
     EXPECT_EQ(ui().ultimoTesto(), "ERRORE ISAM - FILE VUOTO 7");
-
     nuovoIndice(IDX10);
     ASSERT_EQ(ISAM(IDX10, K10, isam::ISAM_INSERISCI, 15), 0);
     const std::string prima = byte(IDX10);
     const size_t mostrati = ui().messaggi.size();
-
-    struct Caso {
-        std::string chiave;
-        int16_t operazione;
-        double record;
-        std::string messaggio;
-    };
-    const Caso casi[] = {
-        {"", isam::ISAM_TROVA, 0, "ERRORE ISAM - LUNK=0"},
-        {"001002000", isam::ISAM_TROVA, 0, "ERRORE ISAM - LUNK NO OK"},
-        {"          ", isam::ISAM_TROVA, 0, "ERRORE ISAM - K=BLANK"},
-        {"          ", isam::ISAM_INSERISCI, 4, "ERRORE ISAM - K=BLANK"},
+    const std::tuple<std::string, int16_t, double, std::string> casi[] = {
+        {"", 2, 0, "ERRORE ISAM - LUNK=0"},
+        {"001002000", 2, 0, "ERRORE ISAM - LUNK NO OK"},
+        {"          ", 2, 0, "ERRORE ISAM - K=BLANK"},
+        {"          ", 1, 4, "ERRORE ISAM - K=BLANK"},
         {K10, 5, 0, "ERRORE CODICE ISAM 5"},
-        {"0010020004", isam::ISAM_INSERISCI, 0, "ERR.ISAM - N.REC.=0"},
-        {"0010020004", isam::ISAM_INSERISCI, 1000000, "ERR.ISAM - N.REC. > 999999"},
-        {"0010020004", isam::ISAM_INSERISCI, -3, "ERR.ISAM - N.REC. NON VALIDO"},
-        {"00100\xFC" "0004", isam::ISAM_INSERISCI, 4, "ERR.ISAM - CHIAVE NON VALIDA"},
+        {"0010020004", 1, 0, "ERR.ISAM - N.REC.=0"},
+        {"0010020004", 1, 1000000, "ERR.ISAM - N.REC. > 999999"},
+        {"0010020004", 1, -3, "ERR.ISAM - N.REC. NON VALIDO"},
+        {"00100\xFC" "0004", 1, 4, "ERR.ISAM - CHIAVE NON VALIDA"},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.messaggio);
-        EXPECT_EQ(ISAM(IDX10, c.chiave, c.operazione, c.record), -1);
-        EXPECT_EQ(ui().ultimoTesto(), c.messaggio);
+    for (const auto& [chiave, operazione, record, messaggio] : casi) {
+        EXPECT_EQ(ISAM(IDX10, chiave, operazione, record), -1) << messaggio;
+        EXPECT_EQ(ui().ultimoTesto(), messaggio);
     }
-
     // Without a message: a duplicate, an absent key, a blank key for next.
     EXPECT_EQ(ISAM(IDX10, K10, isam::ISAM_INSERISCI, 99), -1);
     EXPECT_EQ(ISAM(IDX10, "0010020004", isam::ISAM_CANCELLA, 0), -1);
@@ -54,6 +44,9 @@ TEST_F(Controlli, OgniControlloMostraIlSuoMessaggioERestituisceMenoUno) {
     EXPECT_EQ(isam::CHIAVEISAM_S, K10);
     EXPECT_EQ(ui().messaggi.size(), mostrati + std::size(casi));
     EXPECT_EQ(byte(IDX10), prima);
+    // A record area of the wrong length is error 59, as for any record read.
+    archive::AREAREC[7] = "x";
+    EXPECT_EQ(supporto::erroreDi([] { ISAM(IDX10, K10, 2, 0); }), runtime::ERR_LUNGHEZZA_RECORD);
 }
 
 TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
@@ -63,13 +56,9 @@ TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
     archive::DITTAOPEN = "12";
     EXPECT_EQ(ISAM(prova::IDX_DITTA, "", isam::ISAM_INIZIALIZZA, 0), 0);
     EXPECT_TRUE(ui().messaggi.empty());
-    const std::string vuota = std::string(10, '\xFC') + "1000000";
-    std::string radice;
-    for (int i = 0; i < 128; ++i)
-        radice += vuota;
+    const std::string radice = prova::blocco(10, '1', {});
     EXPECT_EQ(a.leggi("DITTA012\\IDXD.DAT"), radice);
     EXPECT_NE(archive::CANALE[11], 0);
-
     // A grown index goes back to its root only; find and next see it empty.
     nuovoIndice(IDX10);
     for (int i = 0; i < 300; ++i)
@@ -80,31 +69,11 @@ TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
     EXPECT_EQ(ISAM(IDX10, K10, isam::ISAM_TROVA, 0), -1);
     EXPECT_EQ(ISAM(IDX10, K10, isam::ISAM_SUCCESSIVA, 0), isam::ISAM_FINE);
     EXPECT_EQ(isam::CHIAVEISAM_S, std::string(10, '\xFC'));
-
     // A record length that no key length fits: refused before the file is deleted.
     scriviByte(prova::IDX_STORTO, "dati");
     EXPECT_EQ(ISAM(prova::IDX_STORTO, "", isam::ISAM_INIZIALIZZA, 0), -1);
     EXPECT_EQ(ui().ultimoTesto(), "ERRORE ISAM - LUNK NO OK");
     EXPECT_EQ(byte(prova::IDX_STORTO), "dati");
-
-    // The structure check opens and closes a closed file, keeping the one-shot values.
-    archive::CHIUDIFILE(prova::IDX_DITTA);
-    archive::DITTAOPEN = "12";
-    EXPECT_TRUE(isam::verificaIndice(prova::IDX_DITTA).empty());
-    EXPECT_EQ(archive::CANALE[11], 0);
-    EXPECT_EQ(archive::DITTAOPEN, "12");
-}
-
-// A record area of the wrong length is error 59, as for any record read.
-TEST_F(Controlli, UnAreaDiLunghezzaErrataEErrore59) {
-    nuovoIndice(IDX10);
-    archive::AREAREC[7] = "x";
-    try {
-        ISAM(IDX10, K10, isam::ISAM_TROVA, 0);
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::ErroreRuntime& e) {
-        EXPECT_EQ(e.numero(), runtime::ERR_LUNGHEZZA_RECORD);
-    }
 }
 
 }  // namespace

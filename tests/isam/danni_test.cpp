@@ -1,10 +1,8 @@
 // A root with no room left, and damaged index files: the engine stops with a run-time
 // error (or finds nothing) without writing, and the structure check names the fault.
 
-#include "archive/traccia.h"
 #include "indice_prova.h"
 #include "isam/blocco.h"
-#include "platform/fine_programma.h"
 
 using isam::ISAM;
 using prova::blocco;
@@ -16,15 +14,9 @@ namespace {
 
 class Danni : public prova::ProvaIsam {
   protected:
-    // Runs one operation; returns the run-time error number, or 0 when it returned
-    // (its result then in `esito`).
+    // The run-time error of one operation, or 0 when it returned (result in `esito`).
     int errore(double numero, const std::string& chiave, int16_t op, double record = 0) {
-        try {
-            esito = ISAM(numero, chiave, op, record);
-            return 0;
-        } catch (const runtime::ErroreRuntime& e) {
-            return e.numero();
-        }
+        return supporto::erroreDi([&] { esito = ISAM(numero, chiave, op, record); });
     }
     // Keys 100, 103, ... 697 in two leaves: block 3 from 100, block 4 from 292.
     void duecento() {
@@ -40,33 +32,22 @@ std::string k6(long i) {
     return std::string(6 - n.size(), '0') + n;
 }
 
-// An index whose root holds 128 entries: level-2 blocks 1..127 hold one leaf of one key,
-// the last level-2 block holds 127 leaves, and its last leaf holds 127 keys.
+// A root of 128 entries: level-2 blocks 1..127 hold one leaf of one key, the last level-2
+// block holds 127 leaves, and its last leaf holds 127 keys.
 std::string radicePiena() {
-    std::vector<std::string> radice;
-    std::vector<std::string> blocchi;
-    long chiave = 0;
-    long prossimo = 2;
-    auto foglia = [&](int chiavi, std::string& prima) {
-        std::vector<std::string> voci;
-        for (int i = 0; i < chiavi; ++i) {
-            chiave += 10;
-            voci.push_back(voce(k6(chiave), '3', chiave));
-        }
-        prima = voci.front().substr(0, 6);
-        blocchi.push_back(blocco(6, '3', voci));
-        return prossimo++;
-    };
+    std::vector<std::string> radice, blocchi;
+    long chiave = 0, prossimo = 2;
     for (int r = 0; r < 128; ++r) {
         const long numero2 = prossimo++;
         const size_t posto = blocchi.size();
         blocchi.emplace_back();
         std::vector<std::string> voci2;
-        const int foglie = r < 127 ? 1 : 127;
-        for (int f = 0; f < foglie; ++f) {
-            std::string prima;
-            const long n = foglia(r == 127 && f == 126 ? 127 : 1, prima);
-            voci2.push_back(voce(prima, '2', n));
+        for (int f = 0; f < (r < 127 ? 1 : 127); ++f) {
+            std::vector<std::string> voci;
+            for (int i = 0; i < (r == 127 && f == 126 ? 127 : 1); ++i, chiave += 10)
+                voci.push_back(voce(k6(chiave + 10), '3', chiave + 10));
+            blocchi.push_back(blocco(6, '3', voci));
+            voci2.push_back(voce(voci.front().substr(0, 6), '2', prossimo++));
         }
         blocchi[posto] = blocco(6, '2', voci2);
         radice.push_back(voce(voci2.front().substr(0, 6), '1', numero2));
@@ -83,26 +64,17 @@ TEST_F(Danni, RadicePienaRifiutaCioCheLeServirebbeSenzaScrivere) {
     ASSERT_EQ(guasti(IDX6), "");
     const std::string prima = byte(IDX6);
     const long ultima = 10L * (127 + 126 + 127);
-
-    // Into the last leaf: it would split, and so would its level-2 block.
+    // Into the last leaf (it and its level-2 block would split); emptying a level-2 block;
+    // next past the last entry of a full root.
     EXPECT_EQ(errore(IDX6, k6(ultima + 5), isam::ISAM_INSERISCI, 1), isam::ERRORE_RADICE_PIENA);
-    // Emptying a level-2 block would take an entry out of the full root.
     EXPECT_EQ(errore(IDX6, k6(50), isam::ISAM_CANCELLA), isam::ERRORE_RADICE_PIENA);
-    // Next past the last entry of a full root.
     EXPECT_EQ(errore(IDX6, k6(ultima), isam::ISAM_SUCCESSIVA), isam::ERRORE_RADICE_PIENA);
     EXPECT_EQ(byte(IDX6), prima);
-
     // Everything that needs no new root entry still works.
     EXPECT_EQ(errore(IDX6, k6(55), isam::ISAM_INSERISCI, 7), 0);
     EXPECT_EQ(errore(IDX6, k6(ultima - 10), isam::ISAM_SUCCESSIVA), 0);
     EXPECT_EQ(esito, ultima);
     EXPECT_EQ(guasti(IDX6), "");
-
-    // Through the event boundary the error ends in the report and the end of the program.
-    const int fine = supporto::codiceFine([&] {
-        archive::eventoProtetto([&] { ISAM(IDX6, k6(ultima + 5), isam::ISAM_INSERISCI, 1); });
-    });
-    EXPECT_EQ(fine, platform::USCITA_ERRORE);
 }
 
 TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
@@ -110,17 +82,11 @@ TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
     const std::string sano = byte(IDX3);
     EXPECT_TRUE(isam::indiceSano(IDX3));
     auto danno = [&](long posizione, const std::string& byte) {
-        std::string b = sano;
-        b.replace(static_cast<size_t>(posizione), byte.size(), byte);
-        return b;
+        return std::string(sano).replace(static_cast<size_t>(posizione), byte.size(), byte);
     };
     const long R = 1280;
-    struct Caso {
-        const char* nome;
-        std::string file;
-        std::string chiave;  // a key whose path meets the damage
-    };
-    const Caso casi[] = {
+    // Name, file, a key whose path meets the damage.
+    const std::tuple<const char*, std::string, std::string> casi[] = {
         {"figlio 0 nella radice", danno(4, "000000"), "103"},
         {"figlio oltre il file", danno(R + 10 + 4, "000099"), "400"},
         {"figlio che punta alla radice", danno(R + 4, "000001"), "103"},
@@ -129,52 +95,39 @@ TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
         {"foglia piena", danno(2 * R + 64 * 10, std::string(640, '0')), "280"},
         {"file troncato", sano.substr(0, sano.size() - 100), "600"},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.nome);
-        scriviByte(IDX3, c.file);
+    for (const auto& [nome, file, chiave] : casi) {
+        SCOPED_TRACE(nome);
+        scriviByte(IDX3, file);
         EXPECT_NE(guasti(IDX3), "");
         EXPECT_FALSE(isam::indiceSano(IDX3));
-        for (const int16_t op :
-             {isam::ISAM_TROVA, isam::ISAM_SUCCESSIVA, isam::ISAM_INSERISCI, isam::ISAM_CANCELLA}) {
-            const int e = errore(IDX3, c.chiave, op, 999);
-            if (e == 0) {
-                // Without an error only "nothing there" answers are acceptable.
+        for (const int16_t op : {isam::ISAM_TROVA, isam::ISAM_SUCCESSIVA, isam::ISAM_INSERISCI,
+                                 isam::ISAM_CANCELLA}) {
+            // Without an error only "nothing there" answers are acceptable.
+            if (const int e = errore(IDX3, chiave, op, 999); e == 0) {
                 EXPECT_TRUE(esito == -1 || esito == isam::ISAM_FINE ||
                             (op == isam::ISAM_SUCCESSIVA && esito > 0))
                     << op << " " << esito;
             } else {
                 EXPECT_EQ(e, isam::ERRORE_INDICE_DANNEGGIATO) << op;
             }
-            if (op == isam::ISAM_INSERISCI || op == isam::ISAM_CANCELLA) {
-                EXPECT_EQ(byte(IDX3), c.file) << op;
-            }
+            if (op == isam::ISAM_INSERISCI || op == isam::ISAM_CANCELLA) { EXPECT_EQ(byte(IDX3), file) << op; }
         }
-        // A walk over the damaged index ends by itself, whatever it meets: every key it is
-        // given is greater than the one before.
-        std::string chiave = "   ";
-        for (int passi = 0;
-             errore(IDX3, chiave, isam::ISAM_SUCCESSIVA) == 0 && esito != isam::ISAM_FINE;
-             ++passi) {
-            ASSERT_GT(isam::CHIAVEISAM_S, chiave);
+        // A walk over the damaged index ends by itself: every key is greater than the last.
+        std::string k = "   ";
+        for (int passi = 0; errore(IDX3, k, isam::ISAM_SUCCESSIVA) == 0 && esito != isam::ISAM_FINE;
+             ++passi, k = isam::CHIAVEISAM_S) {
+            ASSERT_GT(isam::CHIAVEISAM_S, k);
             ASSERT_LT(passi, 200);
-            chiave = isam::CHIAVEISAM_S;
         }
     }
-}
 
-TEST_F(Danni, LaSuccessivaNonTornaMaiIndietroSuUnaFogliaCollegataDueVolte) {
-    duecento();
-    // The level-2 entry of the second leaf (keys from 292) points back at the first leaf
-    // (keys 100 to 289): stepping past 289 would give 100 again, and a caller that walks
-    // the index by passing back each key would never reach the end.
-    std::string file = byte(IDX3);
-    file.replace(1280 + 10 + 4, 6, "000003");
+    // The level-2 entry of the second leaf points back at the first (keys 100 to 289): a
+    // step past 289 would give 100 again and a walk that passes back each key never ends.
+    std::string file = sano;
+    file.replace(R + 10 + 4, 6, "000003");
     scriviByte(IDX3, file);
-
     EXPECT_EQ(errore(IDX3, "289", isam::ISAM_TROVA), 0);
     EXPECT_EQ(esito, 64);
-    EXPECT_EQ(errore(IDX3, "286", isam::ISAM_SUCCESSIVA), 0);
-    EXPECT_EQ(isam::CHIAVEISAM_S, "289");
     isam::CHIAVEISAM_S = "289";
     EXPECT_EQ(errore(IDX3, "289", isam::ISAM_SUCCESSIVA), isam::ERRORE_INDICE_DANNEGGIATO);
     EXPECT_EQ(isam::CHIAVEISAM_S, "289");

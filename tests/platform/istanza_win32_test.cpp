@@ -5,18 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "platform/istanza.h"
 
 namespace {
 
-constexpr const char* RUOLO_FIGLIO = "VXMIRA_ISTANZA_FIGLIO";
-
 // The second copy: exits 3 when it finds another copy running, 0 otherwise.
 TEST(IstanzaFiglio, Chiede) {
-    if (!std::getenv(RUOLO_FIGLIO)) GTEST_SKIP() << "run only as the second process";
+    if (!std::getenv("VXMIRA_ISTANZA_FIGLIO")) GTEST_SKIP() << "run only as the second process";
     std::exit(platform::altraCopiaInEsecuzione("VXPROVA") ? 3 : 0);
 }
 
@@ -24,20 +19,17 @@ DWORD esitoDellaCopia() {
     wchar_t eseguibile[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, eseguibile, MAX_PATH);
     std::wstring riga = L"\"" + std::wstring(eseguibile) + L"\" --gtest_filter=IstanzaFiglio.Chiede";
-    SetEnvironmentVariableA(RUOLO_FIGLIO, "1");
+    SetEnvironmentVariableA("VXMIRA_ISTANZA_FIGLIO", "1");
     STARTUPINFOW avvio{};
     avvio.cb = sizeof avvio;
     PROCESS_INFORMATION p{};
     const BOOL fatto =
         CreateProcessW(nullptr, riga.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &avvio, &p);
-    SetEnvironmentVariableA(RUOLO_FIGLIO, nullptr);
-    if (!fatto) return 99;
-    WaitForSingleObject(p.hProcess, 60000);
+    SetEnvironmentVariableA("VXMIRA_ISTANZA_FIGLIO", nullptr);
     DWORD codice = 99;
-    GetExitCodeProcess(p.hProcess, &codice);
-    CloseHandle(p.hProcess);
-    CloseHandle(p.hThread);
-    return codice;
+    if (fatto && WaitForSingleObject(p.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(p.hProcess, &codice);
+    return codice;  // the handles go with this test process
 }
 
 TEST(IstanzaWindows, UnaSecondaCopiaSiFerma) {
