@@ -154,6 +154,15 @@ def campione(seme, per_modulo, solo=None, moduli=None):
     return mutanti
 
 
+def primi(elenco, solo):
+    """The first `solo` mutants of each module, in the list's order."""
+    if not solo:
+        return elenco
+    visti = {}
+    return [m for m in elenco if (visti.__setitem__(m["modulo"], visti.get(m["modulo"], 0) + 1)
+                                  or visti[m["modulo"]] <= solo)]
+
+
 def ritrovati(elenco, moduli=None):
     """The mutants of an earlier run, each moved to the line of today's file with the same text
     nearest to where it was; those whose line is gone (code rewritten since) are set apart."""
@@ -314,11 +323,12 @@ def main():
     moduli = opzioni.moduli.split(",") if opzioni.moduli else None
 
     if opzioni.riassunto:
-        print("\n".join(riassunto(json.loads(opzioni.riassunto.read_text()), [],
+        print("\n".join(riassunto(primi(json.loads(opzioni.riassunto.read_text()), opzioni.solo), [],
                                    str(opzioni.riassunto))))
         return 0
     if opzioni.elenco:
-        mutanti, spariti = ritrovati(json.loads(opzioni.elenco.read_text()), moduli)
+        mutanti, spariti = ritrovati(primi(json.loads(opzioni.elenco.read_text()), opzioni.solo),
+                                     moduli)
     else:
         mutanti, spariti = campione(opzioni.seme, opzioni.per_modulo, opzioni.solo, moduli), []
     if opzioni.solo_elenco:
