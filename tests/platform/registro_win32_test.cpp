@@ -29,7 +29,9 @@ TEST(RegistroWindows, OgniTipoDiValore) {
         {"ESPANDIBILE", REG_EXPAND_SZ, testo(L"%TEMP%"), T::Altro, "", 0},
     };
     for (const auto& [nome, tipo, dati, atteso, parola, numero] : casi)
-        ASSERT_EQ(RegSetValueExA(k, nome.c_str(), 0, tipo, dati.data(), DWORD(dati.size())), ERROR_SUCCESS);
+        ASSERT_EQ(RegSetValueExW(k, std::wstring(nome.begin(), nome.end()).c_str(), 0, tipo,
+                                 dati.data(), DWORD(dati.size())),
+                  ERROR_SUCCESS);
     RegCloseKey(k);
     const std::string chiave = "HKEY_CURRENT_USER\\SOFTWARE\\ZELCORIN\\VXPROVA";
     for (const auto& [nome, tipo, dati, atteso, parola, numero] : casi) {
