@@ -45,25 +45,16 @@ std::string graficaUtf8(const std::string& nome) {
     return runtime::utf8BenFormato(nome) ? nome : runtime::utf8Da1252(nome);
 }
 
-// A name as Windows-1252 text in capitals, read both ways it can be: as its bytes, and as
-// UTF-8 when it is UTF-8 that the code page can hold (empty otherwise).
-struct Lettura {
-    std::string byte;
-    std::string utf8;
-};
-
-Lettura letturaMaiuscola(std::string_view nome) {
-    Lettura l{runtime::UCASE(nome), {}};
-    if (std::all_of(nome.begin(), nome.end(), [](char c) { return (c & 0x80) == 0; })) return l;
-    bool esatto = false;
-    std::string testo = runtime::testo1252DaUtf8(nome, &esatto);
-    if (esatto) l.utf8 = runtime::UCASE(testo);
-    return l;
-}
-
-bool stessoNome(const Lettura& a, const Lettura& b) {
-    if (a.byte == b.byte || (!b.utf8.empty() && a.byte == b.utf8)) return true;
-    return !a.utf8.empty() && (a.utf8 == b.byte || a.utf8 == b.utf8);
+// A name as Windows-1252 text in capitals: read as UTF-8 when it is UTF-8 that the code page can
+// hold, else as its bytes. Never both: the bytes of a UTF-8 name folded as code-page letters
+// would match another name ("Ì" and "Ü" differ in UTF-8 only by a byte that folds).
+std::string letturaMaiuscola(std::string_view nome) {
+    if (std::any_of(nome.begin(), nome.end(), [](char c) { return (c & 0x80) != 0; })) {
+        bool esatto = false;
+        std::string testo = runtime::testo1252DaUtf8(nome, &esatto);
+        if (esatto) return runtime::UCASE(testo);
+    }
+    return runtime::UCASE(nome);
 }
 
 // The entry of `cartella` whose name matches `nome` without regard to case (accented letters
@@ -73,10 +64,10 @@ bool stessoNome(const Lettura& a, const Lettura& b) {
 std::string cercaSenzaMaiuscole(const std::string& cartella, const std::string& nome) {
     DIR* d = opendir(cartella.empty() ? "." : cartella.c_str());
     if (!d) return {};
-    const Lettura cercato = letturaMaiuscola(nome);
+    const std::string cercato = letturaMaiuscola(nome);
     std::vector<std::string> trovati;
     while (const dirent* e = readdir(d)) {
-        if (stessoNome(cercato, letturaMaiuscola(e->d_name))) trovati.emplace_back(e->d_name);
+        if (cercato == letturaMaiuscola(e->d_name)) trovati.emplace_back(e->d_name);
     }
     closedir(d);
     if (trovati.empty()) return {};
