@@ -45,9 +45,10 @@ std::string graficaUtf8(const std::string& nome) {
     return runtime::utf8BenFormato(nome) ? nome : runtime::utf8Da1252(nome);
 }
 
-// A name as Windows-1252 text in capitals: read as UTF-8 when it is UTF-8 that the code page can
-// hold, else as its bytes. Never both: the bytes of a UTF-8 name folded as code-page letters
-// would match another name ("Ì" and "Ü" differ in UTF-8 only by a byte that folds).
+// How a name on disk reads as Windows-1252 text in capitals: as the letters its UTF-8 spells
+// when it is UTF-8 the code page can hold (Linux tools wrote it), else as its bytes. Never both:
+// the bytes of a UTF-8 name folded as code-page letters would match another name ("Ì" and "Ü"
+// differ in UTF-8 by one byte that folds).
 std::string letturaMaiuscola(std::string_view nome) {
     if (std::any_of(nome.begin(), nome.end(), [](char c) { return (c & 0x80) != 0; })) {
         bool esatto = false;
@@ -64,10 +65,13 @@ std::string letturaMaiuscola(std::string_view nome) {
 std::string cercaSenzaMaiuscole(const std::string& cartella, const std::string& nome) {
     DIR* d = opendir(cartella.empty() ? "." : cartella.c_str());
     if (!d) return {};
-    const std::string cercato = letturaMaiuscola(nome);
+    // The name asked for is code-page text, or a UTF-8 spelling already mapped once: either
+    // reading may be the one a name on disk has.
+    const std::string comeByte = runtime::UCASE(nome), comeUtf8 = letturaMaiuscola(nome);
     std::vector<std::string> trovati;
     while (const dirent* e = readdir(d)) {
-        if (cercato == letturaMaiuscola(e->d_name)) trovati.emplace_back(e->d_name);
+        const std::string l = letturaMaiuscola(e->d_name);
+        if (l == comeByte || l == comeUtf8) trovati.emplace_back(e->d_name);
     }
     closedir(d);
     if (trovati.empty()) return {};
