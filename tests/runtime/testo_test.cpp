@@ -51,6 +51,8 @@ TEST(Errori, Intero16DescrizioniEErrno) {
     EXPECT_EQ(a16(-32768), -32768);
     for (auto f : std::vector<std::function<void()>>{[] { somma16(32767, 1); }, [] { differenza16(-32768, 1); }, [] { prodotto16(200, 200); }})
         EXPECT_EQ(erroreDi(f), 6);
+    // The report's texts: a number's own, and the generic one for a number without one.
+    EXPECT_EQ(ErroreRuntime{59}.descrizione(), "Lunghezza del record non valida");
     EXPECT_EQ(ErroreRuntime{9999}.descrizione(), "Errore definito dall'applicazione o dall'oggetto");
     EXPECT_EQ(erroreDaErrno(EMFILE), 67);  // the other errno values through the archive's fault injection
 }
