@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/servizi_ui.h"
 #include "windows/common/servizi_qt.h"
@@ -11,6 +13,7 @@
 
 namespace {
 
+using platform::Risposta;
 using windows::aQString;
 using windows::daQString;
 
@@ -34,23 +37,47 @@ TEST(TestoQt, Windows1252BothWays) {
     EXPECT_EQ(daQString(QString::fromUtf8("a\u4E2Db x\U0001F600y \u0100")), "a?b x?y ?");
 }
 
-TEST(ServiziQt, MessageBoxShowsButtonsIconTitleAndAnswers) {
+// Acts on the next message box from inside its own modal loop.
+void nelBox(const std::function<void(QMessageBox&)>& operatore) {
+    QTimer::singleShot(10, [operatore] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->isVisible()) return operatore(*box);
+        nelBox(operatore);
+    });
+}
+
+// Buttons, icon, title and answer of a box; the sharing box shows Interrompi, Riprova, Ignora
+// left to right whatever the desktop's order, Interrompi the default, and Esc does not close
+// it; the hourglass nests.
+TEST(ServiziQt, MessageBoxesAndHourglass) {
     windows::installaServiziQt();
     QStringList visto;
-    // Answers the box from inside its own modal loop, pressing "No".
-    std::function<void()> rispondi = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return QTimer::singleShot(10, rispondi);
-        visto << box->windowTitle() << box->text() << QString::number(box->icon())
-              << QString::number(box->buttons().size()) << box->defaultButton()->text();
-        box->button(QMessageBox::No)->click();
-    };
-    QTimer::singleShot(0, rispondi);
+    nelBox([&](QMessageBox& box) {
+        visto << box.windowTitle() << box.text() << QString::number(box.icon())
+              << QString::number(box.buttons().size()) << box.defaultButton()->text();
+        box.button(QMessageBox::No)->click();
+    });
     EXPECT_EQ(platform::MSGBOX("PRIMA RIGA\r\nSECONDA \xE8 <b>", platform::Pulsanti::SiNo,
                                platform::Icona::Domanda, "Ponteval", 2),
-              platform::Risposta::No);
+              Risposta::No);
     EXPECT_EQ(visto, QStringList({"Ponteval", QString::fromUtf8("PRIMA RIGA\nSECONDA \u00E8 <b>"),
                                   QString::number(QMessageBox::Question), "2", "No"}));
+    visto.clear();
+    nelBox([&](QMessageBox& box) {
+        QList<QAbstractButton*> b = box.buttons();
+        std::sort(b.begin(), b.end(), [](auto* x, auto* y) { return x->x() < y->x(); });
+        for (QAbstractButton* p : b)
+            visto << p->text();
+        visto << box.defaultButton()->text();
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&box, &esc);
+        box.close();
+        visto << (box.isVisible() ? "aperta" : "chiusa");
+        b[1]->click();
+    });
+    EXPECT_EQ(platform::MSGBOX("IL CODICE", platform::Pulsanti::InterrompiRiprovaIgnora),
+              Risposta::Riprova);
+    EXPECT_EQ(visto, QStringList({"Interrompi", "Riprova", "Ignora", "Interrompi", "aperta"}));
     platform::servizi().clessidra(true);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     platform::servizi().clessidra(true);

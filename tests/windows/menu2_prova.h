@@ -25,18 +25,13 @@ using windows::MENU2;
 using windows::SCAMBIO_S;
 
 inline tools::RigaDefinizione testata(const std::string& titolo) {
-    tools::RigaDefinizione r;
-    r.descrizione = titolo;
-    r.testata = true;
-    return r;
+    return {.descrizione = titolo, .testata = true, .nomeBreve = ""};
 }
 
 inline tools::RigaDefinizione campo(const std::string& descrizione, int lunghezza, char tipo,
                                     long posizione, const std::string& nome = "X000") {
-    tools::RigaDefinizione r;
-    r.descrizione = descrizione, r.lunghezza = lunghezza, r.tipo = tipo;
-    r.posizione = posizione, r.nomeBreve = nome;
-    return r;
+    return {.descrizione = descrizione, .lunghezza = lunghezza, .tipo = tipo,
+            .posizione = posizione, .nomeBreve = nome};
 }
 
 // `pagine` pages of `righe` integer rows of 3 characters each, one after another.
