@@ -30,7 +30,7 @@ std::string pagine(const std::string& titolo, char flag = '1', int n = 1) {
     r.replace(3, 23, (titolo + std::string(23, ' ')).substr(0, 23));
     r[66] = flag;
     std::string tutte;
-    for (int i = 0; i < n; ++i)
+    while (n-- > 0)
         tutte += r;
     return tutte;
 }
@@ -57,9 +57,9 @@ class ProvaFines : public supporto::ProvaBase {
 };
 
 TEST_F(ProvaFines, ListsMarkedPagesNumberedAmongTheListedOnesAtMostFifty) {
-    std::string record = pagine("ANAGRAFICA") + pagine("BIANCA", ' ') + pagine("ZERO", '0') +
-                         pagine("DUE", '2') + pagine("CONTRIBUTI") + pagine("CITT\xC0");
-    paginaFile(record + pagine("ALTRA", '1', 59));
+    paginaFile(pagine("ANAGRAFICA") + pagine("BIANCA", ' ') + pagine("ZERO", '0') +
+               pagine("DUE", '2') + pagine("CONTRIBUTI") + pagine("CITT\xC0") +
+               pagine("ALTRA", '1', 59));
     fines.carica();
     ASSERT_EQ(fines->COMBINATA1->count(), 50);
     EXPECT_EQ(fines->rigaPagina(1), "02) CONTRIBUTI             ");
@@ -83,14 +83,13 @@ TEST_F(ProvaFines, EmptyListStillHidesOnEnterAndDoubleClick) {
     EXPECT_EQ(ESITO_I[25] * 10 + SCAMBIO_I[16], 1);
     mostra([](Fines& f) {
         QWidget* area = f.COMBINATA1->viewport();
-        const QPointF punto(5, 5);
-        QMouseEvent doppio(QEvent::MouseButtonDblClick, punto, area->mapToGlobal(punto),
-                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent doppio(QEvent::MouseButtonDblClick, QPointF(5, 5),
+                           area->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
+                           Qt::NoModifier);
         QApplication::sendEvent(area, &doppio);
         EXPECT_FALSE(f.inMostra());
     });
-    EXPECT_TRUE(fines.caricato());
-    EXPECT_EQ(SCAMBIO_I[16], 0);
+    EXPECT_TRUE(fines.caricato() && SCAMBIO_I[16] == 0);
 }
 
 TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
@@ -113,9 +112,7 @@ TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
             EXPECT_TRUE(k > 0 || f.rigaSelezionata() == 2);
             uscite[k](f);
         });
-        EXPECT_EQ(ESITO_I[25], 1) << k;
-        EXPECT_FALSE(fines.caricato()) << k;
-        EXPECT_EQ(SCAMBIO_I[16], 7) << k;
+        EXPECT_TRUE(ESITO_I[25] == 1 && !fines.caricato() && SCAMBIO_I[16] == 7) << k;
     }
     fines.carica();
     EXPECT_EQ(fines->rigaPagina(0), "01) NUOVA                  ");
@@ -147,13 +144,10 @@ TEST_F(ProvaFines, RealShowingHidesOnEnterAndLeavesOnEsc) {
     };
     premiDopo(Qt::Key_Return, "\r");
     fines.mostra();
-    EXPECT_TRUE(fines.caricato());
-    EXPECT_FALSE(fines->isVisible());
-    EXPECT_EQ(SCAMBIO_I[16], 1);
+    EXPECT_TRUE(fines.caricato() && !fines->isVisible() && SCAMBIO_I[16] == 1);
     premiDopo(Qt::Key_Escape, "\x1b");
     fines.mostra();
-    EXPECT_FALSE(fines.caricato());
-    EXPECT_EQ(ESITO_I[25], 1);
+    EXPECT_TRUE(!fines.caricato() && ESITO_I[25] == 1);
 }
 
 }  // namespace
