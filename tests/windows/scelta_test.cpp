@@ -30,7 +30,8 @@ class ProvaScelta : public supporto::ProvaBase {
 };
 
 // Items are trimmed but not the last; each takes the picture of its first keyword in a fixed
-// order, whatever the case; code-page bytes are kept as given.
+// order, whatever the case; code-page bytes are kept as given. Ctrl+Shift+P shows the program
+// information once.
 TEST_F(ProvaScelta, SplitAndPictures) {
     const std::vector<std::tuple<std::string, Righe, Righe>> casi = {
         {"  SOLO  ", {"  SOLO  "}, {"GENERICO"}},
@@ -48,10 +49,17 @@ TEST_F(ProvaScelta, SplitAndPictures) {
                 visti.push_back(s.testoRiga(i));
                 viste.push_back(s.immagineRiga(i));
             }
+            // Ctrl+Shift+P, received by the list: one box, and the list does not see the key.
+            s.Form_KeyDown(80, 2);  // Ctrl alone
+            QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier,
+                        QStringLiteral("\x10"));
+            QApplication::sendEvent(s.lstElenco, &p);
             s.cmdUscita_Click();
         });
         EXPECT_EQ(visti, testi) << elenco;
         EXPECT_EQ(viste, immagini) << elenco;
+        EXPECT_EQ(ui().messaggi.size(), 1u);
+        ui().messaggi.clear();
     }
     // An empty list closes at once and chooses nothing.
     SCELTA_D = 4;
@@ -90,18 +98,6 @@ TEST_F(ProvaScelta, ChoosingReturnsThePositionAndTrimmedTextEveryCancelNothing) 
         EXPECT_EQ(SCAMBIO_S[49], scelto ? "GAMMA" : "") << k;
         EXPECT_EQ(ELENCOSCELTA_S, "") << k;
     }
-}
-
-TEST_F(ProvaScelta, CtrlShiftPShowsTheProgramInformationOnce) {
-    mostra("UNO", [&](Scelta& s) {
-        s.Form_KeyDown(80, 2);  // Ctrl alone
-        // The real key, received by the list: one box, and the list does not see the key.
-        QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier,
-                    QStringLiteral("\x10"));
-        QApplication::sendEvent(s.lstElenco, &p);
-        s.cmdUscita_Click();
-    });
-    EXPECT_EQ(ui().messaggi.size(), 1u);
 }
 
 }  // namespace
