@@ -25,15 +25,10 @@ TEST(TestoQt, Windows1252BothWays) {
         tutti += static_cast<char>(b);
     ASSERT_EQ(aQString(tutti).size(), 256);
     EXPECT_EQ(daQString(aQString(tutti)), tutti);
-    for (const auto& [byte, unicode] :
-         std::vector<std::pair<std::string, const char*>>{{"\x80", "\u20AC"},
-                                                          {"\x9C", "\u0153"},
-                                                          {"\x9F", "\u0178"},
-                                                          {"\x81", "\u0081"},
-                                                          {"CITT\xC0 \xE8", "CITT\u00C0 \u00E8"}}) {
-        EXPECT_EQ(aQString(byte), QString::fromUtf8(unicode)) << unicode;
-        EXPECT_EQ(daQString(QString::fromUtf8(unicode)), byte) << unicode;
-    }
+    const std::string alti = "\x80\x9C\x9F\x81 CITT\xC0 \xE8";
+    const QString unicode = QString::fromUtf8("\u20AC\u0153\u0178\u0081 CITT\u00C0 \u00E8");
+    EXPECT_EQ(aQString(alti), unicode);
+    EXPECT_EQ(daQString(unicode), alti);
     EXPECT_EQ(daQString(QString::fromUtf8("a\u4E2Db x\U0001F600y \u0100")), "a?b x?y ?");
 }
 
