@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 
+#include "finestre_prova.h"
 #include "platform/servizi_ui.h"
 #include "windows/common/servizi_qt.h"
 #include "windows/common/testo_qt.h"
@@ -64,8 +64,7 @@ TEST(ServiziQt, MessageBoxesAndHourglass) {
         for (QAbstractButton* p : b)
             visto << p->text();
         visto << box.defaultButton()->text();
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&box, &esc);
+        prova_finestre::premi(&box, Qt::Key_Escape);
         box.close();
         visto << (box.isVisible() ? "aperta" : "chiusa");
         b[1]->click();

@@ -1,11 +1,9 @@
 // The page list over a real page file: which pages are listed, how, and how the window goes
 // away (hidden and kept, or closed and loaded anew).
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include "archive/slot_file.h"
+#include "finestre_prova.h"
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
 #include "windows/common/scambio.h"
@@ -13,16 +11,11 @@
 
 namespace {
 
+using namespace prova_finestre;
 using windows::ESITO_I;
 using windows::Fines;
 using windows::SCAMBIO_D;
 using windows::SCAMBIO_I;
-
-// A real key, as the list or the window receives it.
-void premi(QWidget* w, int tasto, const char* testo) {
-    QKeyEvent e(QEvent::KeyPress, tasto, Qt::NoModifier, QString::fromLatin1(testo));
-    QApplication::sendEvent(w, &e);
-}
 
 // `n` 100-byte page records: the title at 4..26 (blank-padded to 23), the listing flag at 67.
 std::string pagine(const std::string& titolo, char flag = '1', int n = 1) {
@@ -82,11 +75,7 @@ TEST_F(ProvaFines, EmptyListStillHidesOnEnterAndDoubleClick) {
     EXPECT_TRUE(fines.caricato());
     EXPECT_EQ(ESITO_I[25] * 10 + SCAMBIO_I[16], 1);
     mostra([](Fines& f) {
-        QWidget* area = f.COMBINATA1->viewport();
-        QMouseEvent doppio(QEvent::MouseButtonDblClick, QPointF(5, 5),
-                           area->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
-                           Qt::NoModifier);
-        QApplication::sendEvent(area, &doppio);
+        mouse(f.COMBINATA1->viewport(), QEvent::MouseButtonDblClick, QPoint(5, 5));
         EXPECT_FALSE(f.inMostra());
     });
     EXPECT_TRUE(fines.caricato() && SCAMBIO_I[16] == 0);

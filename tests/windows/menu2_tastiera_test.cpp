@@ -3,14 +3,13 @@
 
 #include <tuple>
 
-#include <QApplication>
-#include <QKeyEvent>
-
+#include "finestre_prova.h"
 #include "menu2_prova.h"
 
 namespace {
 
 using namespace prova_menu2;
+using prova_finestre::premi;
 
 using TastieraMenu2 = ProvaMenu2;
 
@@ -142,20 +141,14 @@ TEST_F(TastieraMenu2, RowsBeyondSixteenAreReachedOnlyWithTheMouse) {
 TEST_F(TastieraMenu2, KeysReachTheHandlersThroughTheEditorOnly) {
     auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 3, 'N', 6),
                     campo("DECIMALI", 6, '2', 9)});
-    auto premi = [&](int tasto, const QString& testo, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QKeyEvent e(QEvent::KeyPress, tasto, m, testo);
-        QApplication::sendEvent(f.cx, &e);
-    };
-    premi(Qt::Key_X, QStringLiteral("x"));
-    EXPECT_EQ(ui().beep_contati, 1);
-    EXPECT_EQ(editor(), "00000");  // the editor never inserts a key by itself
-    premi(Qt::Key_X, QStringLiteral("X"), Qt::ShiftModifier);
-    EXPECT_EQ(editor(), "X    ");
-    EXPECT_EQ(f.cx->cursorPosition(), 1);
-    premi(Qt::Key_Escape, QStringLiteral("\x1b"));  // no way out by Esc
-    premi(Qt::Key_Return, QStringLiteral("\r"));
+    premi(f.cx, Qt::Key_X, "x");  // the editor never inserts a key by itself
+    EXPECT_EQ(editor() + std::to_string(ui().beep_contati), "000001");
+    premi(f.cx, Qt::Key_X, "X", Qt::ShiftModifier);
+    EXPECT_EQ(editor() + std::to_string(f.cx->cursorPosition()), "X    1");
+    premi(f.cx, Qt::Key_Escape, "\x1b");  // no way out by Esc
+    premi(f.cx, Qt::Key_Return, "\r");
     EXPECT_EQ(lavoro(1, 5), "X    ");
-    premi(Qt::Key_Down, QString());
+    premi(f.cx, Qt::Key_Down);
     EXPECT_EQ(el(MENU2::RIGA), 3);
     f.cx->setText(QStringLiteral("incollato"));  // any other change is undone
     EXPECT_EQ(editor(), "0.00   ");

@@ -1,7 +1,5 @@
 // The archive search over real record files: numeric code, name prefix, "Tutti", the layout
 // kinds, the messages, confirmation and leaving.
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,6 +8,7 @@
 
 #include "archive/slot_file.h"
 #include "dictionary/descrittori.h"
+#include "finestre_prova.h"
 #include "support/cartella_temporanea.h"
 #include "support/prova_base.h"
 #include "tools/demo.h"
@@ -18,12 +17,9 @@
 
 namespace {
 
+using namespace prova_finestre;
 using windows::RICERCA_ARC;
 using V = std::vector<std::string>;
-
-std::string n30(const std::string& s) {
-    return (s + std::string(30, ' ')).substr(0, 30);
-}
 
 class ProvaRicerca : public supporto::ProvaBase {
   protected:
@@ -47,10 +43,7 @@ class ProvaRicerca : public supporto::ProvaBase {
         f.SSOption1[opzione]->setChecked(true);
         f.NOME->setText(testo);
         f.RICERCA_Click(0);
-        V r;
-        for (int i = 0; i < f.List1->ListCount(); ++i)
-            r.push_back(f.List1->List(i));
-        return r;
+        return righe(f.List1);
     }
     supporto::CartellaTemporanea cartella;
     windows::Modulo<RICERCA_ARC> modulo{"RICERCA_ARC"};
@@ -61,14 +54,14 @@ TEST_F(ProvaRicerca, ByNameByCodeAndTheMessages) {
     // Name: the start of the field, upper-cased on both sides; code: numeric, "3" finds "003".
     // "Tutti": every record whose code is not zero, a blank name included, in file order.
     const std::vector<std::tuple<int, std::string, V, std::string>> casi = {
-        {0, " ros ", {"003 " + n30("Rossini srl"), "006 " + n30("ROSSO")}, ""},
-        {1, "3", {"003 " + n30("Rossini srl")}, ""},
+        {0, " ros ", {"003 " + n("Rossini srl", 30), "006 " + n("ROSSO", 30)}, ""},
+        {1, "3", {"003 " + n("Rossini srl", 30)}, ""},
         {1, "77", {}, "NESSUN RECORD TROVATO"},
         {1, "   ", {}, "MANCA IL TESTO DELLA RICERCA"},  // and not the not-found one as well
         {2,
          "",
-         {"001 " + n30("TEATRO ROSSI"), "002 " + n30("GROSSI E FIGLI"), "003 " + n30("Rossini srl"),
-          "005 " + n30(""), "006 " + n30("ROSSO")},
+         {"001 " + n("TEATRO ROSSI", 30), "002 " + n("GROSSI E FIGLI", 30),
+          "003 " + n("Rossini srl", 30), "005 " + n("", 30), "006 " + n("ROSSO", 30)},
          ""}};
     for (const auto& [opzione, testo, attese, messaggio] : casi) {
         ui().messaggi.clear();
@@ -84,13 +77,12 @@ TEST_F(ProvaRicerca, ByNameByCodeAndTheMessages) {
     // Confirming hides the window: the caller still reads the line and the layout.
     f.CONFERMA_Click();
     EXPECT_TRUE(f.confermata() && !f.daScaricare());
-    EXPECT_EQ(f.rigaScelta(), "001 " + n30("TEATRO ROSSI"));
+    EXPECT_EQ(f.rigaScelta(), "001 " + n("TEATRO ROSSI", 30));
     EXPECT_EQ((std::vector<int>(windows::SCAMBIO_I.begin() + 31, windows::SCAMBIO_I.begin() + 35)),
               (std::vector<int>{3, 3, 30, 6}));
     // Enter on an option keeps it and clears the next one.
     f.SSOption1[1]->setChecked(true);
-    QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(f.SSOption1[1], &invio);
+    premi(f.SSOption1[1], Qt::Key_Return, "\r");
     EXPECT_TRUE(f.SSOption1[1]->isChecked() && !f.SSOption1[2]->isChecked());
     modulo.scarica();
     finestra().USCITA_Click();

@@ -1,14 +1,14 @@
 // The choice list: splitting, pictures, the ways out and what they leave in the globals.
-#include <QApplication>
-#include <QKeyEvent>
 #include <tuple>
 
+#include "finestre_prova.h"
 #include "support/prova_base.h"
 #include "windows/choice/scelta.h"
 #include "windows/common/scambio.h"
 
 namespace {
 
+using prova_finestre::premi;
 using windows::ELENCOSCELTA_S;
 using windows::SCAMBIO_S;
 using windows::Scelta;
@@ -51,9 +51,7 @@ TEST_F(ProvaScelta, SplitAndPictures) {
             }
             // Ctrl+Shift+P, received by the list: one box, and the list does not see the key.
             s.Form_KeyDown(80, 2);  // Ctrl alone
-            QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier,
-                        QStringLiteral("\x10"));
-            QApplication::sendEvent(s.lstElenco, &p);
+            premi(s.lstElenco, Qt::Key_P, "\x10", Qt::ControlModifier | Qt::ShiftModifier);
             s.cmdUscita_Click();
         });
         EXPECT_EQ(visti, testi) << elenco;
@@ -76,11 +74,8 @@ TEST_F(ProvaScelta, ChoosingReturnsThePositionAndTrimmedTextEveryCancelNothing) 
         [](Scelta& s) { s.lstElenco_DblClick(); },
         [](Scelta& s) { s.lstElenco_KeyPress(27); },
         [](Scelta& s) { s.cmdUscita_Click(); },
-        [](Scelta& s) { s.close(); },  // the title-bar close
-        [](Scelta& s) {                // Esc with the focus on the button
-            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
-            QApplication::sendEvent(&s, &esc);
-        },
+        [](Scelta& s) { s.close(); },                          // the title-bar close
+        [](Scelta& s) { premi(&s, Qt::Key_Escape, "\x1b"); },  // focus on the button
     };
     for (std::size_t k = 0; k < modi.size(); ++k) {
         SCAMBIO_S[49] = "VECCHIO";
