@@ -7,6 +7,7 @@
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
 #include "windows/common/scambio.h"
+#include "windows/common/servizi_qt.h"
 #include "windows/pages/fines.h"
 
 namespace {
@@ -17,15 +18,10 @@ using windows::Fines;
 using windows::SCAMBIO_D;
 using windows::SCAMBIO_I;
 
-// `n` 100-byte page records: the title at 4..26 (blank-padded to 23), the listing flag at 67.
-std::string pagine(const std::string& titolo, char flag = '1', int n = 1) {
-    std::string r(100, '.');
-    r.replace(3, 23, (titolo + std::string(23, ' ')).substr(0, 23));
-    r[66] = flag;
-    std::string tutte;
-    while (n-- > 0)
-        tutte += r;
-    return tutte;
+// `quante` 100-byte page records: the title at 4..26 (blank-padded to 23), the listing flag at 67.
+std::string pagine(const std::string& titolo, char flag = '1', int quante = 1) {
+    const std::string r = "..." + n(titolo, 23) + std::string(40, '.') + flag + n("", 33, '.');
+    return QByteArray::fromStdString(r).repeated(quante).toStdString();
 }
 
 class ProvaFines : public supporto::ProvaBase {
@@ -107,22 +103,9 @@ TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
     EXPECT_EQ(fines->rigaPagina(0), "01) NUOVA                  ");
 }
 
-// Runs the window's real modal loop, as the program's services do.
-class ServiziEsecuzione final : public platform::ServiziUI {
-  public:
-    platform::Risposta messaggio(const platform::Messaggio& m) override {
-        return platform::rispostaPredefinita(m);
-    }
-    void mostraModale(const std::string&, const std::function<void()>& mostra) override {
-        mostra();
-    }
-    void beep() override {}
-    void clessidra(bool) override {}
-};
-
 TEST_F(ProvaFines, RealShowingHidesOnEnterAndLeavesOnEsc) {
     paginaFile(pagine("UNO") + pagine("DUE"));
-    platform::installaServizi(std::make_unique<ServiziEsecuzione>());
+    windows::installaServiziQt();  // the window's own modal loop
     QTimer sicurezza;  // never hang the suite on a window left open
     QObject::connect(&sicurezza, &QTimer::timeout, [&] {
         if (fines.caricato()) fines->done(0);

@@ -29,9 +29,9 @@ inline std::vector<std::string> righe(const windows::ListaTesti* l) {
         r.push_back(l->List(i));
     return r;
 }
-// `s` padded with blanks or cut to `l` characters (36: a worker's name in the selection lists).
-inline std::string n(const std::string& s, size_t l = 36) {
-    return (s + std::string(l, ' ')).substr(0, l);
+// `s` padded or cut to `l` characters (36: a worker's name in the selection lists).
+inline std::string n(const std::string& s, size_t l = 36, char riempi = ' ') {
+    return (s + std::string(l, riempi)).substr(0, l);
 }
 
 }  // namespace prova_finestre

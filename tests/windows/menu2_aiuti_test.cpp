@@ -84,9 +84,8 @@ TEST_F(AiutiMenu2, ValuesAreDecodedThroughTheirOwnTableOnly) {
     const std::string tempo = "TEMPO INDETERMINATO" + SPACE(17);
     EXPECT_EQ(f.DESCR[1], tempo);
     EXPECT_FALSE(f.H6[0]->isHidden());
-    // Code 2 is in the next table, code 9 only in a later table out of order or in none
-    // before the end of the file, table 40 is not indexed: no description, no description
-    // button, the help button stays.
+    // Code 2 is in the next table, 9 only in a later one out of order or in none before the end
+    // of the file, table 40 is not indexed: no description nor its button; the help button stays.
     for (int r : {2, 3, 4, 5})
         EXPECT_TRUE(f.DESCR[r].empty() && f.H6[r - 1]->isHidden() && !f.SS[r - 1]->isHidden()) << r;
     // Typing follows the value; leaving the row shows the stored one again.

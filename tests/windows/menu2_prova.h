@@ -52,12 +52,8 @@ class ProvaMenu2 : public supporto::ProvaBase {
     void SetUp() override {
         ProvaBase::SetUp();
         archivio = std::make_unique<supporto::ArchivioProva>(std::vector<supporto::VoceCatalogo>{
-            {1, "DITTE.DAT", 7000},
-            {2, "DIPENDEN.DAT", 1000},
-            {6, "ANNO.DAT", 20},
-            {8, "SETTORI.DAT", 400},
-            {106, "SETCAR.DAT", 20},
-            {160, "TABELLA.DAT", 80},
+            {1, "DITTE.DAT", 7000}, {2, "DIPENDEN.DAT", 1000}, {6, "ANNO.DAT", 20},
+            {8, "SETTORI.DAT", 400}, {106, "SETCAR.DAT", 20}, {160, "TABELLA.DAT", 80},
             {216, "AIUTI.DAT", 50},
             {217, "AIUTI.IDX", static_cast<int>(tools::lunghezzaIndice(3))}});
         SCAMBIO_S[1] = std::string(400, '0');

@@ -1,6 +1,7 @@
 // The data-entry table's special field rules: a fiscal code fills the birth data rows, and
 // code rows fill their targets from the coded tables, in the worker record and on screen.
 
+#include "finestre_prova.h"
 #include "fiscalcode/comuni.h"
 #include "isam/isam.h"
 #include "menu2_prova.h"
@@ -8,19 +9,17 @@
 namespace {
 
 using namespace prova_menu2;
+using prova_finestre::n;
 
 class SpecialiMenu2 : public ProvaMenu2 {
   protected:
     // The coded tables, their indexes and the municipalities, as an installation has them.
     void tabelle() {
+        auto indice = [](long chiave) { return static_cast<int>(tools::lunghezzaIndice(chiave)); };
         for (const supporto::VoceCatalogo& v : std::vector<supporto::VoceCatalogo>{
-                 {4, "COMUNI.DAT", 40},
-                 {212, "ATTIVITA.DAT", 40},
-                 {213, "ATTIVITA.IDX", static_cast<int>(tools::lunghezzaIndice(6))},
-                 {214, "MANSIONI.DAT", 60},
-                 {215, "MANSIONI.IDX", static_cast<int>(tools::lunghezzaIndice(12))},
-                 {223, "CONTRATT.DAT", 40},
-                 {224, "CONTRATT.IDX", static_cast<int>(tools::lunghezzaIndice(5))}})
+                 {4, "COMUNI.DAT", 40}, {212, "ATTIVITA.DAT", 40}, {213, "ATTIVITA.IDX", indice(6)},
+                 {214, "MANSIONI.DAT", 60}, {215, "MANSIONI.IDX", indice(12)},
+                 {223, "CONTRATT.DAT", 40}, {224, "CONTRATT.IDX", indice(5)}})
             archivio->catalogo(v);
         fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}, {"F205", "MILANO", "MI"}});
         for (double f : {213, 215, 224})
@@ -32,9 +31,8 @@ class SpecialiMenu2 : public ProvaMenu2 {
     }
     void mansione(const std::string& chiave, const std::string& descrizione,
                   const std::string& codice) {
-        const std::string record =
-            chiave + (descrizione + std::string(40, ' ')).substr(0, 40) + codice;
-        tools::inserisciChiave(215, chiave, tools::aggiungiRecord(214, record + "      "));
+        const std::string record = chiave + n(descrizione, 40) + codice + "      ";
+        tools::inserisciChiave(215, chiave, tools::aggiungiRecord(214, record));
         archive::CHIUDIFILE(0);
     }
     static tools::RigaDefinizione regola(const std::string& descrizione, int lunghezza, char tipo,
@@ -104,8 +102,7 @@ TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
                     regola("DESCRIZIONE", 25, 'A', 210, 'B'), regola("MANSIONE", 6, 'N', 240, 'C'),
                     regola("DESCRIZIONE", 30, 'A', 250, 'D'), regola("SIGLA", 2, 'A', 280, 'E')});
     conferma(1, "123");
-    EXPECT_EQ(dip(210, 25) + dip(250, 32),
-              "ATTORE" + std::string(19, ' ') + "PRIMO ATTORE" + std::string(18, ' ') + "PA");
+    EXPECT_EQ(dip(210, 25) + dip(250, 32), n("ATTORE", 25) + n("PRIMO ATTORE", 30) + "PA");
     EXPECT_EQ(cella(4, 2), "PRIMO ATTORE                  ");
     tabelleChiuse();
     conferma(3, "46");
@@ -113,8 +110,7 @@ TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
     // Codes missing from their tables leave every target as it was.
     conferma(3, "47");
     conferma(1, "999");
-    EXPECT_EQ(dip(210, 25) + dip(250, 32),
-              "ATTORE" + std::string(19, ' ') + "SECONDO ATTORE" + std::string(16, ' ') + "SA");
+    EXPECT_EQ(dip(210, 25) + dip(250, 32), n("ATTORE", 25) + n("SECONDO ATTORE", 30) + "SA");
     EXPECT_EQ(messaggi(), 0u);
     tabelleChiuse();
 }

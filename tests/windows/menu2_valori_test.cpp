@@ -59,17 +59,11 @@ TEST_F(ValoriMenu2, DatesAreCheckedBeforeTheyAreStored) {
     // Day and month only take the year of file 6, or 2000 without its record 1 (row 0 writes
     // it); two-digit years are of this century (2000 was a leap year); zeros are no date.
     const std::tuple<int, std::string, std::string, std::string> passi[] = {
-        {1, "29022004", "29022004", ""},
-        {1, "00000000", "00000000", ""},
-        {2, "2902", "2902", ""},
-        {2, "3104", "2902", "LA DATA 31/04 NON E' CORRETTA "},
-        {0, "", "", ""},
-        {2, "2802", "2802", ""},
-        {2, "2902", "2802", "LA DATA 29/02 NON E' CORRETTA "},
-        {2, "0000", "0000", ""},
-        {3, "290201", "000000", "LA DATA 29/02/01 NON E' CORRETTA "},
-        {3, "290200", "290200", ""},
-        {3, "050307", "050307", ""}};
+        {1, "29022004", "29022004", ""}, {1, "00000000", "00000000", ""}, {2, "2902", "2902", ""},
+        {2, "3104", "2902", "LA DATA 31/04 NON E' CORRETTA "}, {0, "", "", ""},
+        {2, "2802", "2802", ""}, {2, "2902", "2802", "LA DATA 29/02 NON E' CORRETTA "},
+        {2, "0000", "0000", ""}, {3, "290201", "000000", "LA DATA 29/02/01 NON E' CORRETTA "},
+        {3, "290200", "290200", ""}, {3, "050307", "050307", ""}};
     const size_t inizio[] = {0, 1, 9, 13}, lunghezza[] = {0, 8, 4, 6};
     for (const auto& [riga, battuto, memorizzato, rifiuto] : passi) {
         if (riga == 0) {
