@@ -217,9 +217,8 @@ TEST_F(ProvaCodvec, ConfirmWritesFile109LeavingKeepsIt) {
     f.List1->impostaListIndex(0);
     f.CANCELLA_Click();
     const V scelte = righe(f.List1);
-    ASSERT_EQ(scelte.size(), 2u);
     f.CONFERMA_Click();
-    const std::string scritto = scelte[0] + "\r\n" + scelte[1] + "\r\n";
+    const std::string scritto = scelte.at(0) + "\r\n" + scelte.at(1) + "\r\n";
     EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), scritto);
     EXPECT_EQ(SCAMBIO_S[50].substr(0, 10), "0010010002");
     EXPECT_EQ(ESITO_I[25], 0);

@@ -41,12 +41,9 @@ std::vector<std::string> difetti(QWidget& finestra) {
             QStyleOptionButton o;
             o.initFrom(b);
             o.text = testo = b->text();
-            spazio =
-                w->style()
-                    ->subElementRect(qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
-                                                                    : QStyle::SE_PushButtonContents,
-                                     &o, w)
-                    .width();
+            const auto parte = qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                              : QStyle::SE_PushButtonContents;
+            spazio = w->style()->subElementRect(parte, &o, w).width();
         } else if (auto* l = qobject_cast<QLabel*>(w)) {
             testo = l->text();
             spazio = l->contentsRect().width();

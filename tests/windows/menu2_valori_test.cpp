@@ -30,9 +30,8 @@ class ValoriMenu2 : public ProvaMenu2 {
 TEST_F(ValoriMenu2, EachTypeIsStoredInItsOwnFormAndReadsBackTheSame) {
     auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 4, 'N', 6),
                     campo("IMPORTO", 8, '2', 10)});
-    conferma("AB");
-    conferma("42");
-    conferma("12.5");
+    for (const char* testo : {"AB", "42", "12.5"})
+        conferma(testo);
     EXPECT_EQ(lavoro(1, 17), "AB   004200001250");
     conferma(3, "4.35");  // 434.99999... in binary: stored as 435
     EXPECT_EQ(lavoro(10, 8), "00000435");
@@ -98,7 +97,6 @@ TEST_F(ValoriMenu2, FormulaCodesMustExistInFile8AndZeroClearsTheWorkerOnly) {
     EXPECT_EQ(lavoro(51, 3) + std::to_string(el(MENU2::RIGA)), "0001");
     conferma("1");
     EXPECT_EQ(lavoro(51, 3), "001");
-    // The formula fields, as the page shows them.
     EXPECT_EQ(f.DESCR[1] + std::to_string(f.H6[0]->isHidden()), "   23.45678.90123.4560");
     conferma("0");  // row 2
     EXPECT_EQ(dip(54, 3) + lavoro(54, 3) + f.VALORE[2], "0000011  ");

@@ -63,9 +63,7 @@ TEST_F(ProvaScelta, SplitAndPictures) {
     SCELTA_D = 4;
     SCAMBIO_S[49] = "PRIMA";
     mostra("", [&](Scelta&) { ADD_FAILURE(); });
-    EXPECT_FALSE(scelta.caricato());
-    EXPECT_EQ(SCELTA_D, 0);
-    EXPECT_EQ(SCAMBIO_S[49], "");
+    EXPECT_TRUE(!scelta.caricato() && SCELTA_D == 0 && SCAMBIO_S[49].empty());
 }
 
 TEST_F(ProvaScelta, ChoosingReturnsThePositionAndTrimmedTextEveryCancelNothing) {
@@ -87,11 +85,8 @@ TEST_F(ProvaScelta, ChoosingReturnsThePositionAndTrimmedTextEveryCancelNothing) 
             s.lstElenco->setCurrentRow(2);
             modi[k](s);
         });
-        const bool scelto = k < 2;
-        EXPECT_FALSE(scelta.caricato()) << k;
-        EXPECT_EQ(SCELTA_D, scelto ? 3 : 0) << k;
-        EXPECT_EQ(SCAMBIO_S[49], scelto ? "GAMMA" : "") << k;
-        EXPECT_EQ(ELENCOSCELTA_S, "") << k;
+        EXPECT_TRUE(!scelta.caricato() && SCELTA_D == (k < 2 ? 3 : 0)) << k;
+        EXPECT_EQ(SCAMBIO_S[49] + ELENCOSCELTA_S, k < 2 ? "GAMMA" : "") << k;
     }
 }
 
