@@ -27,8 +27,7 @@ TEST(TestoQt, Windows1252BothWays) {
     EXPECT_EQ(daQString(aQString(tutti)), tutti);
     const std::string alti = "\x80\x9C\x9F\x81 CITT\xC0 \xE8";
     const QString unicode = QString::fromUtf8("\u20AC\u0153\u0178\u0081 CITT\u00C0 \u00E8");
-    EXPECT_EQ(aQString(alti), unicode);
-    EXPECT_EQ(daQString(unicode), alti);
+    EXPECT_TRUE(aQString(alti) == unicode && daQString(unicode) == alti);
     EXPECT_EQ(daQString(QString::fromUtf8("a\u4E2Db x\U0001F600y \u0100")), "a?b x?y ?");
 }
 

@@ -5,13 +5,13 @@
 
 #include "archive/semaforo.h"
 #include "dictionary/lettura.h"
+#include "finestre_prova.h"
 #include "menu2_prova.h"
 
 namespace {
 
 using namespace prova_menu2;
-using runtime::LEFT;
-using runtime::SPACE;
+using prova_finestre::n;
 
 TEST_F(ProvaMenu2, FormatsEveryTypeForDisplay) {
     MENU2 f;
@@ -65,8 +65,7 @@ TEST_F(ProvaMenu2, WithoutTheDefinitionFileTheWindowIsEmptyAndShowsTablesAndButt
     tools::scriviDefinizioni(160, pagineUniformi(1, 1));
     archive::CHIUDIFILE(160);
     windows::SCAMBIO_D[1] = 7;  // left by the page list window: not a page of file 160
-    SCAMBIO_S[40] = LEFT("PRIMA TAB" + SPACE(25), 25) + "002160" + LEFT("SECONDA" + SPACE(25), 25) +
-                    "003161" + "INCOMPLETA";
+    SCAMBIO_S[40] = n("PRIMA TAB", 25) + "002160" + n("SECONDA", 25) + "003161INCOMPLETA";
     windows::SCAMBIO_I[38] = 4;
     MENU2 f;
     f.Form_Load();
@@ -140,8 +139,7 @@ TEST_F(ProvaMenu2, QualificaReloadsThePageWhileDittaAndSettoreChangeNothing) {
     EXPECT_EQ(cella(2, 2) + std::to_string(el(MENU2::PAGINA) * 10 + windows::ESITO_I[25]), "0  20");
     // Typing was cut short by the reload: Enter now does nothing at all.
     f.Command1_Click();
-    EXPECT_EQ(el(MENU2::RIGA) * 10 + el(MENU2::MODIFICATO), 11);
-    EXPECT_EQ(SCAMBIO_S[1], lavoro);
+    EXPECT_TRUE(el(MENU2::RIGA) == 1 && el(MENU2::MODIFICATO) == 1 && SCAMBIO_S[1] == lavoro);
 }
 
 TEST_F(ProvaMenu2, LeavingTheWindowCopiesTheStateBackAndEndsTheRunWritingTheTaskFile) {
@@ -166,8 +164,7 @@ TEST_F(ProvaMenu2, ATabSwitchesTheTableAndClosingOpensTheFirstAgain) {
     const double dipendente =
         tools::aggiungiRecord(2, tools::recordConCampi(2, {{dictionary::P175, "7"}}));
     windows::SCAMBIO_I[47] = static_cast<int16_t>(dipendente);
-    SCAMBIO_S[40] =
-        LEFT("PRIMA" + SPACE(25), 25) + "001160" + LEFT("SECONDA" + SPACE(25), 25) + "008160";
+    SCAMBIO_S[40] = n("PRIMA", 25) + "001160" + n("SECONDA", 25) + "008160";
     auto& f = apri(pagineUniformi(2, 3));
     f.Combo1->setCurrentIndex(1);
     f.Combo1_Click();
