@@ -17,10 +17,7 @@ namespace {
 
 using namespace prova_finestre;
 using platform::Risposta;
-using windows::CODVEC;
-using windows::ESITO_I;
-using windows::SCAMBIO_S;
-using V = std::vector<std::string>;
+using namespace windows;
 
 class ProvaCodvec : public supporto::ProvaBase {
   protected:

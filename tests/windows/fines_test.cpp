@@ -13,10 +13,7 @@
 namespace {
 
 using namespace prova_finestre;
-using windows::ESITO_I;
-using windows::Fines;
-using windows::SCAMBIO_D;
-using windows::SCAMBIO_I;
+using namespace windows;
 
 // `quante` 100-byte page records: the title at 4..26 (blank-padded to 23), the listing flag at 67.
 std::string pagine(const std::string& titolo, char flag = '1', int quante = 1) {

@@ -12,6 +12,8 @@
 
 namespace prova_finestre {
 
+using V = std::vector<std::string>;
+
 inline void premi(QWidget* w, int tasto, const QString& testo = {},
                   Qt::KeyboardModifiers modificatori = Qt::NoModifier) {
     QKeyEvent e(QEvent::KeyPress, tasto, modificatori, testo);

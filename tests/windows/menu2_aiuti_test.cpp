@@ -14,7 +14,6 @@ using dictionary::DIPX_S;
 using runtime::MID;
 using runtime::SPACE;
 using windows::Scelta;
-using V = std::vector<std::string>;
 
 // A locale for a test or a scope, put back afterwards.
 struct Locale {

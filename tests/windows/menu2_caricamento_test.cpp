@@ -5,13 +5,11 @@
 
 #include "archive/semaforo.h"
 #include "dictionary/lettura.h"
-#include "finestre_prova.h"
 #include "menu2_prova.h"
 
 namespace {
 
 using namespace prova_menu2;
-using prova_finestre::n;
 
 TEST_F(ProvaMenu2, FormatsEveryTypeForDisplay) {
     MENU2 f;

@@ -11,6 +11,7 @@
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/scrittura.h"
+#include "finestre_prova.h"
 #include "runtime/testo.h"
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
@@ -20,6 +21,8 @@
 #include "windows/table/menu2.h"
 
 namespace prova_menu2 {
+
+using namespace prova_finestre;
 
 using windows::MENU2;
 using windows::SCAMBIO_S;

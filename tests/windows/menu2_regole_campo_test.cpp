@@ -1,7 +1,6 @@
 // The data-entry table's special field rules: a fiscal code fills the birth data rows, and
 // code rows fill their targets from the coded tables, in the worker record and on screen.
 
-#include "finestre_prova.h"
 #include "fiscalcode/comuni.h"
 #include "isam/isam.h"
 #include "menu2_prova.h"
@@ -9,7 +8,6 @@
 namespace {
 
 using namespace prova_menu2;
-using prova_finestre::n;
 
 class SpecialiMenu2 : public ProvaMenu2 {
   protected:

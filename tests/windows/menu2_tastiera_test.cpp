@@ -3,13 +3,11 @@
 
 #include <tuple>
 
-#include "finestre_prova.h"
 #include "menu2_prova.h"
 
 namespace {
 
 using namespace prova_menu2;
-using prova_finestre::premi;
 
 using TastieraMenu2 = ProvaMenu2;
 

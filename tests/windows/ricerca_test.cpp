@@ -19,7 +19,6 @@ namespace {
 
 using namespace prova_finestre;
 using windows::RICERCA_ARC;
-using V = std::vector<std::string>;
 
 const char* const NOMI[] = {"TEATRO ROSSI", "GROSSI E FIGLI", "Rossini srl", "", "", "ROSSO"};
 // Company `c` as the list shows it.

@@ -8,12 +8,8 @@
 
 namespace {
 
-using prova_finestre::premi;
-using windows::ELENCOSCELTA_S;
-using windows::SCAMBIO_S;
-using windows::Scelta;
-using windows::SCELTA_D;
-using Righe = std::vector<std::string>;
+using namespace prova_finestre;
+using namespace windows;
 
 class ProvaScelta : public supporto::ProvaBase {
   protected:
@@ -33,9 +29,9 @@ class ProvaScelta : public supporto::ProvaBase {
 // order, whatever the case; code-page bytes are kept as given. Ctrl+Shift+P shows the program
 // information once.
 TEST_F(ProvaScelta, SplitAndPictures) {
-    const std::vector<std::tuple<std::string, Righe, Righe>> casi = {
+    const std::vector<std::tuple<std::string, V, V>> casi = {
         {"  SOLO  ", {"  SOLO  "}, {"GENERICO"}},
-        {" UNO*A**  TRE ", {"UNO", "A", "", "  TRE "}, Righe(4, "GENERICO")},
+        {" UNO*A**  TRE ", {"UNO", "A", "", "  TRE "}, V(4, "GENERICO")},
         {"CAFF\xC8 * \x80", {"CAFF\xC8", " \x80"}, {"GENERICO", "GENERICO"}},
         {"stampa cedolini*Aggiorna e StAmPa*nastro magnetico con help*fogli presenze*MEMORIZZA "
          "DATI*aggiorna archivio*guida HELP*altro",
@@ -43,7 +39,7 @@ TEST_F(ProvaScelta, SplitAndPictures) {
           "MEMORIZZA DATI", "aggiorna archivio", "guida HELP", "altro"},
          {"STAMPA", "STAMPA", "MAGNETICO", "FOGLI", "MEMORIZZA", "AGGIORNA", "HELP", "GENERICO"}}};
     for (const auto& [elenco, testi, immagini] : casi) {
-        Righe visti, viste;
+        V visti, viste;
         mostra(elenco, [&](Scelta& s) {
             for (int i = 0; i < s.lstElenco->count(); ++i) {
                 visti.push_back(s.testoRiga(i));
