@@ -139,8 +139,7 @@ TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
 }
 
 // Esc does not leave the search, keypad Enter presses a focused button, a click on a company
-// clears the worker lists, a double-click below its lines loads the selected one (Esc on the
-// company list, Return on a list and on a button: the end-to-end test).
+// clears the worker lists, a double-click below its lines loads the selected one.
 TEST_F(ProvaCodvec, KeysClicksAndDoubleClicksAsTheOperatorUsesThem) {
     archivio();
     CODVEC& f = modulo.carica();

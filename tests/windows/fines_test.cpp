@@ -107,13 +107,10 @@ TEST_F(ProvaFines, RealShowingHidesOnEnterAndLeavesOnEsc) {
         if (fines.caricato()) fines->done(0);
     });
     sicurezza.start(5000);
-    auto premiDopo = [&](int tasto, const char* testo) {
-        QTimer::singleShot(0, [&, tasto, testo] { premi(fines->COMBINATA1, tasto, testo); });
-    };
-    premiDopo(Qt::Key_Return, "\r");
+    QTimer::singleShot(0, [&] { premi(fines->COMBINATA1, Qt::Key_Return, "\r"); });
     fines.mostra();
     EXPECT_TRUE(fines.caricato() && !fines->isVisible() && SCAMBIO_I[16] == 1);
-    premiDopo(Qt::Key_Escape, "\x1b");
+    QTimer::singleShot(0, [&] { premi(fines->COMBINATA1, Qt::Key_Escape, "\x1b"); });
     fines.mostra();
     EXPECT_TRUE(!fines.caricato() && ESITO_I[25] == 1);
 }

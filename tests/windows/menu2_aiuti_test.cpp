@@ -50,8 +50,7 @@ class AiutiMenu2 : public ProvaMenu2 {
             if (*l != ' ') tools::inserisciChiave(217, std::string(l, 3), n);
         }
     }
-    // Double-clicks line `riga` of the choice list (0: cancels after moving the selection);
-    // records the list's lines.
+    // Records the choice list's lines and double-clicks line `riga` (0: moves, then cancels).
     void scegli(int riga) {
         ui().registraFinestra("Scelta", [this, riga] {
             Scelta& s = *finestra->scelta.finestra();
@@ -99,9 +98,8 @@ TEST_F(AiutiMenu2, ReferencesTakeTheFormOfTheirTypeOrStayAsTheyAre) {
     using windows::ST_AIUTO3_S;
     tools::scriviDitta({3, "SENZA SETTORE", 0, {}});
     archive::CHIUDIFILE(1);
-    // Company, reference, its text in the help line ("": stays as written, unresolvable). A
-    // wider number is kept whole; #08 is the company's sector (none for no company, a missing
-    // one or one without sector).
+    // Company, reference, its help-line text ("": kept as written). A wider number is kept whole;
+    // #08 is the company's sector (none for no company, a missing one or one without sector).
     const V casi = {
         "001", "A #19 0011208 Z", "A  123.456,78 Z",  "001", "A #19 0042N08 Z", "A    3.300,00 Z",
         "001", "A #19 0050208 Z", "A       -0,50 Z",  "001", "A #19 0011N08 Z", "A 12.345.678,00 Z",
@@ -177,8 +175,7 @@ TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
     const auto mostrate = ui().modali.size();
     f.SSCommand2_Click(3);  // 999 for another field: nothing
     EXPECT_EQ(ui().modali.size(), mostrate);
-    // A help text titled with its button's row, and by F1 with the current row (not by row
-    // 1: 998 is no help text).
+    // A help text titled with its button's row, and by F1 with the current row (998: no text).
     f.SSCommand2_Click(4);
     tasto(112);
     vaiA(5);

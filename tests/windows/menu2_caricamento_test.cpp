@@ -10,12 +10,12 @@
 namespace {
 
 using namespace prova_menu2;
+using namespace windows;
 
 TEST_F(ProvaMenu2, FormatsEveryTypeForDisplay) {
     MENU2 f;
-    // The working record from position 1, length, type, the position as written in the
-    // definition, the view. "9E+42" (once found by fuzzing) is far beyond any record and
-    // beyond a long: the value shows as from an empty record.
+    // Record, length, type, position as written in the definition, view. "9E+42" (found by
+    // fuzzing) is beyond any record and any long: the value shows as from an empty record.
     const std::vector<std::tuple<std::string, int, char, std::string, std::string>> casi = {
         {"XX012345YY", 6, '2', "00003", "123.45 "},    {"XX000005YY", 6, '2', "00003", "0.05   "},
         {"XX-000125", 7, '2', "00003", "-1.25   "},  // the sign stays in front
@@ -43,7 +43,7 @@ TEST_F(ProvaMenu2, BuildsThePageListAndLoadsPagesSkippingExcludedAndHiddenRecord
     SCAMBIO_S[1].replace(0, 3, "042");
     auto& f = apri(d);
     ASSERT_EQ(f.Combo1->count(), 13);
-    EXPECT_EQ(windows::daQString(f.Combo1->itemText(2)), " 3- PAGINA 3");
+    EXPECT_EQ(daQString(f.Combo1->itemText(2)), " 3- PAGINA 3");
     EXPECT_EQ(el(MENU2::PAGINE) * 100 + f.inizioPagina[2], 1306);  // header, 2 rows, 2 skipped
     EXPECT_EQ(el(MENU2::RIGHE), 2);
     EXPECT_EQ(cella(1, 0) + cella(1, 2), "N1  42 ");
@@ -62,14 +62,14 @@ TEST_F(ProvaMenu2, BuildsThePageListAndLoadsPagesSkippingExcludedAndHiddenRecord
 TEST_F(ProvaMenu2, WithoutTheDefinitionFileTheWindowIsEmptyAndShowsTablesAndButtons) {
     tools::scriviDefinizioni(160, pagineUniformi(1, 1));
     archive::CHIUDIFILE(160);
-    windows::SCAMBIO_D[1] = 7;  // left by the page list window: not a page of file 160
+    SCAMBIO_D[1] = 7;  // left by the page list window: not a page of file 160
     SCAMBIO_S[40] = n("PRIMA TAB", 25) + "002160" + n("SECONDA", 25) + "003161INCOMPLETA";
-    windows::SCAMBIO_I[38] = 4;
+    SCAMBIO_I[38] = 4;
     MENU2 f;
     f.Form_Load();
     EXPECT_EQ(f.Combo1->count() + f.scambio[MENU2::RIGHE], 0);
     ASSERT_EQ(f.TABBED1->count(), 2);  // the incomplete entry is no table
-    EXPECT_EQ(windows::daQString(f.TABBED1->tabText(1)), "SECONDA,");
+    EXPECT_EQ(daQString(f.TABBED1->tabText(1)), "SECONDA,");
     EXPECT_TRUE(!f.Tasto_qualifica->isHidden() && f.Tasto_calcolo->isHidden() &&
                 ui().messaggi.empty());
 }
@@ -105,10 +105,9 @@ TEST_F(ProvaMenu2, SpecialKindsTakeTheCompanyLabelAndLookUpCodesInFile8) {
 }
 
 TEST_F(ProvaMenu2, TooManyRowsOrPagesEndInTheErrorReport) {
-    for (const auto& troppe : {std::pair{1, 21}, std::pair{51, 0}}) {
+    for (const auto& t : {std::pair{1, 21}, std::pair{51, 0}}) {  // pages, rows
         ui().messaggi.clear();
-        EXPECT_EQ(supporto::codiceFine([&] { apri(pagineUniformi(troppe.first, troppe.second)); }),
-                  1);
+        EXPECT_EQ(supporto::codiceFine([&] { apri(pagineUniformi(t.first, t.second)); }), 1);
         EXPECT_EQ(ui().primoTesto().rfind("Errore 9 ", 0), 0u);
     }
     EXPECT_EQ(supporto::codiceFine([&] { apri(pagineUniformi(50, 18)); }), -1);
@@ -120,9 +119,9 @@ TEST_F(ProvaMenu2, QualificaReloadsThePageWhileDittaAndSettoreChangeNothing) {
         {.codice = 2, .nome = "DITTA", .stato = 0, .altri = {{dictionary::T067, "0012"}}});
     archive::CHIUDIFILE(1);
     dictionary::RepoW(dictionary::P175, "2");
-    windows::SCAMBIO_I[38] = 5;
-    windows::SCAMBIO_I[47] = 9;
-    windows::ESITO_I[25] = 3;
+    SCAMBIO_I[38] = 5;
+    SCAMBIO_I[47] = 9;
+    ESITO_I[25] = 3;
     auto& f = apri(pagineUniformi(3, 4));
     f.Combo1->setCurrentIndex(1);
     f.Combo1_Click();
@@ -134,7 +133,7 @@ TEST_F(ProvaMenu2, QualificaReloadsThePageWhileDittaAndSettoreChangeNothing) {
     EXPECT_TRUE(cella(2, 2) == "77 " && SCAMBIO_S[1] == lavoro && dictionary::DIPX_S == dipendente);
     EXPECT_EQ(archive::CANALE[1], 0);
     f.Tasto_qualifica_Click();
-    EXPECT_EQ(cella(2, 2) + std::to_string(el(MENU2::PAGINA) * 10 + windows::ESITO_I[25]), "0  20");
+    EXPECT_EQ(cella(2, 2) + std::to_string(el(MENU2::PAGINA) * 10 + ESITO_I[25]), "0  20");
     // Typing was cut short by the reload: Enter now does nothing at all.
     f.Command1_Click();
     EXPECT_TRUE(el(MENU2::RIGA) == 1 && el(MENU2::MODIFICATO) == 1 && SCAMBIO_S[1] == lavoro);
@@ -143,17 +142,16 @@ TEST_F(ProvaMenu2, QualificaReloadsThePageWhileDittaAndSettoreChangeNothing) {
 TEST_F(ProvaMenu2, LeavingTheWindowCopiesTheStateBackAndEndsTheRunWritingTheTaskFile) {
     archivio->scriviTask("05 PRIMA");
     archive::CODICETASK = "05";
-    windows::SCAMBIO_I[29] = 2;
-    windows::SCAMBIO_I[38] = 7;
-    windows::SCAMBIO_D[40] = 12.5;
+    SCAMBIO_I[29] = 2;
+    SCAMBIO_I[38] = 7;
+    SCAMBIO_D[40] = 12.5;
     auto& f = apri(pagineUniformi(2, 3));
     EXPECT_FALSE(f.Tasto_calcolo->isHidden());
     f.Tasto_calcolo_Click();
     f.scambio[44] = 17;
     EXPECT_EQ(supporto::codiceFine([&] { f.Tasto_Uscita_Click(); }), 0);
-    EXPECT_EQ(windows::ESITO_I[25] * 100 + windows::SCAMBIO_I[44] * 10 + windows::SCAMBIO_I[29],
-              271);
-    EXPECT_EQ(windows::SCAMBIO_D[40], 12.5);
+    EXPECT_EQ(ESITO_I[25] * 100 + SCAMBIO_I[44] * 10 + SCAMBIO_I[29], 271);
+    EXPECT_EQ(SCAMBIO_D[40], 12.5);
     EXPECT_EQ(archivio->leggi("C:\\VXSTASK\\VXSTASK.INI").substr(0, 3), "05 ");
     EXPECT_EQ(archive::CANALE[216] + archive::CANALE[160], 0);
 }
@@ -161,7 +159,7 @@ TEST_F(ProvaMenu2, LeavingTheWindowCopiesTheStateBackAndEndsTheRunWritingTheTask
 TEST_F(ProvaMenu2, ATabSwitchesTheTableAndClosingOpensTheFirstAgain) {
     const double dipendente =
         tools::aggiungiRecord(2, tools::recordConCampi(2, {{dictionary::P175, "7"}}));
-    windows::SCAMBIO_I[47] = static_cast<int16_t>(dipendente);
+    SCAMBIO_I[47] = static_cast<int16_t>(dipendente);
     SCAMBIO_S[40] = n("PRIMA", 25) + "001160" + n("SECONDA", 25) + "008160";
     auto& f = apri(pagineUniformi(2, 3));
     f.Combo1->setCurrentIndex(1);
@@ -171,7 +169,7 @@ TEST_F(ProvaMenu2, ATabSwitchesTheTableAndClosingOpensTheFirstAgain) {
     f.TABBED1->setCurrentIndex(1);
     f.TABBED1_Click(1);
     EXPECT_EQ(SCAMBIO_S[27], SCAMBIO_S[40].substr(31, 31));
-    EXPECT_EQ(windows::SCAMBIO_I[5], 0);  // file 106 was not open before the switch
+    EXPECT_EQ(SCAMBIO_I[5], 0);  // file 106 was not open before the switch
     EXPECT_TRUE(archive::CANALE[106] != 0 && archive::CANALE[8] != 0);
     EXPECT_EQ(dictionary::RepoRN(dictionary::P175), 7);  // the worker read again
     EXPECT_EQ(el(MENU2::PAGINA) * 10 + el(MENU2::MODIFICATO), 10);

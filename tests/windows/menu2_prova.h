@@ -69,8 +69,7 @@ class ProvaMenu2 : public supporto::ProvaBase {
         ProvaBase::TearDown();
     }
 
-    // Writes the definitions (file 160 stays open, as the program's flow leaves it) and
-    // opens the window as its showing does.
+    // Writes the definitions (file 160 left open, as the program does) and opens the window.
     MENU2& apri(const std::vector<tools::RigaDefinizione>& definizioni) {
         finestra.reset();
         tools::scriviDefinizioni(160, definizioni);

@@ -78,8 +78,7 @@ TEST_F(SpecialiMenu2, AFiscalCodeFillsTheBirthDataRows) {
     EXPECT_EQ(SCAMBIO_S[1].substr(199, 29), prima.substr(199, 29));
     tabelleChiuse();
 
-    // An eleven-digit code is judged by its own check digit and carries no birth date; a
-    // blank code clears the targets.
+    // An eleven-digit code: its own check digit, no birth date; a blank one clears the targets.
     conferma(1, "12345678904");
     EXPECT_EQ(dip(200, 6) + std::to_string(messaggi()), "0503852");
     conferma(1, "12345678903");

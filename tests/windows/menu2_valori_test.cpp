@@ -13,8 +13,7 @@ class ValoriMenu2 : public ProvaMenu2 {
   protected:
     // File 8: record 1 a formula and a sector, 2 marked "99", 50 the free formula.
     static void scriviSettori() {
-        tools::scriviRecord(
-            8, 1, "01   12345678901234567890" + std::string(359, ' ') + "SETTORE SPETTACO");
+        tools::scriviRecord(8, 1, n("01   12345678901234567890", 384) + "SETTORE SPETTACO");
         tools::scriviRecord(8, 2, "99");
         tools::scriviRecord(8, 50, "01   CINQUANTA");
         archive::CHIUDIFILE(8);

@@ -68,9 +68,8 @@ TEST_F(ProvaScelta, ChoosingReturnsThePositionAndTrimmedTextEveryCancelNothing) 
         [](Scelta& s) { s.lstElenco_DblClick(); },
         [](Scelta& s) { s.lstElenco_KeyPress(27); },
         [](Scelta& s) { s.cmdUscita_Click(); },
-        [](Scelta& s) { s.close(); },                          // the title-bar close
-        [](Scelta& s) { premi(&s, Qt::Key_Escape, "\x1b"); },  // focus on the button
-    };
+        [](Scelta& s) { s.close(); },                           // the title-bar close
+        [](Scelta& s) { premi(&s, Qt::Key_Escape, "\x1b"); }};  // focus on the button
     for (std::size_t k = 0; k < modi.size(); ++k) {
         SCAMBIO_S[49] = "VECCHIO";
         mostra("ALFA*BETA*  GAMMA  *DELTA", [&](Scelta& s) {
