@@ -22,9 +22,8 @@ using namespace windows;
 class ProvaCodvec : public supporto::ProvaBase {
   protected:
     // Companies 1 to 4 (2 marked 99), workers as key, surname, name triples.
-    void archivio(const V& dipendenti = {"0010000003", "VERDI", "GIUSEPPE", "0010000001", "ROSSI",
-                                         "MARIO", "0010010002", "BIANCHI", "ANNA", "0030000001",
-                                         "NERI", "LUCA"},
+    void archivio(const V& d = {"0010000003", "VERDI", "GIUSEPPE", "0010000001", "ROSSI", "MARIO",
+                                "0010010002", "BIANCHI", "ANNA", "0030000001", "NERI", "LUCA"},
                   const std::vector<tools::VoceCatalogo>& voci = tools::catalogoDemo()) {
         archive::CODICETASK = "07";
         tools::preparaArchivio(cartella.percorso(), voci);
@@ -32,9 +31,8 @@ class ProvaCodvec : public supporto::ProvaBase {
         const char* nomi[] = {"ZETA SPETTACOLI", "AAA CANCELLATA", "BETA TEATRO", "ALFA CINEMA"};
         for (int c = 1; c <= 4; ++c)
             tools::scriviDitta({c, nomi[c - 1], c == 2 ? 99 : 0, {}});
-        for (size_t i = 0; i + 2 < dipendenti.size(); i += 3)
-            tools::scriviDipendente(
-                {dipendenti[i], dipendenti[i + 1], dipendenti[i + 2], 0, 0, {}});
+        for (size_t i = 0; i + 2 < d.size(); i += 3)
+            tools::scriviDipendente({d[i], d[i + 1], d[i + 2], 0, 0, {}});
         archive::CHIUDIFILE(0);
         for (double f : {1.0, 2.0, 7.0})
             archive::FAIOPEN(f);
@@ -226,8 +224,7 @@ TEST_F(ProvaCodvec, ConfirmWritesFile109LeavingKeepsIt) {
     EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), scritto);
 }
 
-// The search adds the confirmed line; "Selezioni Precedenti" and the title bar add nothing
-// and do not leave the window.
+// The search adds the confirmed line; the other ways out add nothing and stay in the window.
 TEST_F(ProvaCodvec, TheSearchAddsTheConfirmedLine) {
     archivio();
     CODVEC& f = modulo.carica();

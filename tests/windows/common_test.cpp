@@ -40,9 +40,8 @@ void nelBox(const std::function<void(QMessageBox&)>& operatore) {
     });
 }
 
-// Buttons, icon, title and answer of a box; the sharing box shows Interrompi, Riprova, Ignora
-// left to right whatever the desktop's order, Interrompi the default, and Esc does not close
-// it; the hourglass nests.
+// A box's buttons, icon, title, answer; the sharing box: Interrompi, Riprova, Ignora left to right
+// on any desktop, Interrompi the default, Esc ignored; the hourglass is a state, not a count.
 TEST(ServiziQt, MessageBoxesAndHourglass) {
     windows::installaServiziQt();
     QStringList visto;

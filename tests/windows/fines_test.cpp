@@ -83,8 +83,7 @@ TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
     const std::vector<std::function<void(Fines&)>> uscite = {
         [](Fines& f) { premi(f.COMBINATA1, Qt::Key_Escape, "\x1b"); },
         [](Fines& f) { f.Comando1_Click(); }, [](Fines& f) { f.close(); },
-        [](Fines& f) { premi(&f, Qt::Key_Escape, "\x1b"); },  // with the focus on the button
-    };
+        [](Fines& f) { premi(&f, Qt::Key_Escape, "\x1b"); }};  // with the focus on the button
     for (std::size_t k = 0; k < uscite.size(); ++k) {
         ESITO_I[25] = 0;
         SCAMBIO_I[16] = 7;

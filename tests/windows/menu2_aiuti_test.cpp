@@ -1,5 +1,4 @@
-// The data-entry table's help: values decoded through the help tables, archive values
-// filled into help lines, the help and archive choice lists, help texts.
+// The table's help: values decoded, archive values in help lines, choice lists, help texts.
 
 #include <QLocale>
 
@@ -37,8 +36,7 @@ class AiutiMenu2 : public ProvaMenu2 {
         archive::CHIUDIFILE(0);
         DIPX_S.replace(2, 3, "001");  // P175, the worker's company
     }
-    // Help tables 10, 20, 30, then 5 out of order and 50 at the end of the file; a table's
-    // number is on its first line only.
+    // Help tables 10, 20, 30, 5 (out of order), 50 (at the end); the number on a first line only.
     static void scriviAiuti() {
         archive::RICREAFILE(216);
         tools::inizializzaIndice(217);

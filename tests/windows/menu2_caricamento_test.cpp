@@ -1,5 +1,4 @@
-// The data-entry table: value formatting, page list, page loading, special kinds, table
-// list, buttons and closing.
+// The data-entry table: formatting, the page list and pages, special kinds, tables, buttons.
 
 #include <tuple>
 

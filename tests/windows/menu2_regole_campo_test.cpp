@@ -1,5 +1,4 @@
-// The data-entry table's special field rules: a fiscal code fills the birth data rows, and
-// code rows fill their targets from the coded tables, in the worker record and on screen.
+// The table's special rules: a fiscal code fills the birth data, code rows their coded targets.
 
 #include "fiscalcode/comuni.h"
 #include "isam/isam.h"

@@ -1,5 +1,4 @@
-// The data-entry table: typing by row type, character sets, moving among rows and pages,
-// confirming.
+// The data-entry table's keys: typing by row type, character sets, rows and pages, confirming.
 
 #include <tuple>
 
@@ -15,8 +14,7 @@ TEST_F(TastieraMenu2, EachRowTypeTakesItsOwnCharactersAndEditing) {
     SCAMBIO_S[1].replace(0, 22, "ABCDE04200000001022003");
     auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 3, 'N', 6),
                     campo("DECIMALI", 6, '2', 9), campo("DATA", 8, 'D', 15)});
-    // The keys typed on the current row (after a click on `riga`, with the cursor put at
-    // `cursore`), then the row's value and the beeps so far.
+    // Row clicked (0: none), cursor put (-1: left), keys; the row's value and the beeps so far.
     const std::tuple<int, int, std::string, std::string, int> passi[] = {
         {0, -1, "a", "ABCDE", 1},  // capital letters only
         {0, -1, "X", "X    ", 1},  // the first character blanks the rest of the field
