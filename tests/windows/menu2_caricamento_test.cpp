@@ -36,8 +36,7 @@ TEST_F(ProvaMenu2, BuildsThePageListAndLoadsPagesSkippingExcludedAndHiddenRecord
     d[1].descrizione = "PRIMA RIGA";
     // An excluded record between pages 1 and 2 does not end page 1; a hidden one takes no row.
     d.insert(d.begin() + 2, {campo("ESCLUSA", 3, 'N', 300), campo("NASCOSTA", 3, 'N', 303)});
-    d[2].esclusa = true;
-    d[3].speciale = '1', d[3].archivio = 5;
+    d[2].esclusa = true, d[3].speciale = '1', d[3].archivio = 5;
     d.push_back(testata("ULTIMA"));  // a header that is the last record: page 13 is empty
     SCAMBIO_S[1].replace(0, 3, "042");
     auto& f = apri(d);
@@ -156,9 +155,8 @@ TEST_F(ProvaMenu2, LeavingTheWindowCopiesTheStateBackAndEndsTheRunWritingTheTask
 }
 
 TEST_F(ProvaMenu2, ATabSwitchesTheTableAndClosingOpensTheFirstAgain) {
-    const double dipendente =
-        tools::aggiungiRecord(2, tools::recordConCampi(2, {{dictionary::P175, "7"}}));
-    SCAMBIO_I[47] = static_cast<int16_t>(dipendente);
+    SCAMBIO_I[47] = static_cast<int16_t>(
+        tools::aggiungiRecord(2, tools::recordConCampi(2, {{dictionary::P175, "7"}})));
     SCAMBIO_S[40] = n("PRIMA", 25) + "001160" + n("SECONDA", 25) + "008160";
     auto& f = apri(pagineUniformi(2, 3));
     f.Combo1->setCurrentIndex(1);
