@@ -136,7 +136,7 @@ TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
     EXPECT_EQ(ui().messaggi.size() * 10 + f.List1->ListCount(), 42u);
 }
 
-// Esc does not leave the search, keypad Enter presses a focused button, a click on a company
+// Esc leaves neither window, Enter (either key) presses a focused button, a click on a company
 // clears the worker lists, a double-click below its lines loads the selected one.
 TEST_F(ProvaCodvec, KeysClicksAndDoubleClicksAsTheOperatorUsesThem) {
     archivio();
@@ -144,6 +144,7 @@ TEST_F(ProvaCodvec, KeysClicksAndDoubleClicksAsTheOperatorUsesThem) {
     windows::RICERCA_ARC& r = f.ricercaArc.carica();
     f.iniziaMostra();
     r.iniziaMostra();
+    premi(f.LISTADITTE[0], Qt::Key_Escape);
     premi(r.NOME, Qt::Key_Escape);
     EXPECT_FALSE(f.daScaricare() || r.daScaricare());
     f.ricercaArc.scarica();
@@ -164,6 +165,8 @@ TEST_F(ProvaCodvec, KeysClicksAndDoubleClicksAsTheOperatorUsesThem) {
     mouse(area, QEvent::MouseButtonPress, riga);
     mouse(area, QEvent::MouseButtonRelease, riga);
     EXPECT_EQ(f.LISTDIP[0]->ListCount(), 0);
+    premi(f.USCITA, Qt::Key_Return, "\r");
+    EXPECT_TRUE(f.daScaricare());
 }
 
 TEST_F(ProvaCodvec, TaskBitmapsRecordsEightAndNine) {

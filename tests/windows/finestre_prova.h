@@ -1,6 +1,5 @@
 #pragma once
-// What the window tests share: real keys and mouse buttons as Qt delivers them, the lines of a
-// list, fixed-width fields.
+// Shared by the window tests: real keys and mouse buttons, a list's lines, fixed-width fields.
 
 #include <QApplication>
 #include <QKeyEvent>

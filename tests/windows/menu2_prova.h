@@ -1,6 +1,5 @@
 #pragma once
-// Fixture of the data-entry table tests: an archive with the files the window opens, a
-// definition file built by the fixture builder, a working record and a worker record.
+// Fixture of the data-entry table tests: the window's files, its definitions and two records.
 
 #include <memory>
 #include <string>

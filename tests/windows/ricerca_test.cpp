@@ -21,7 +21,6 @@ using namespace prova_finestre;
 using windows::RICERCA_ARC;
 
 const char* const NOMI[] = {"TEATRO ROSSI", "GROSSI E FIGLI", "Rossini srl", "", "", "ROSSO"};
-// Company `c` as the list shows it.
 std::string riga(int c) {
     return "00" + std::to_string(c) + " " + n(NOMI[c - 1], 30);
 }
