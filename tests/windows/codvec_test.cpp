@@ -1,44 +1,29 @@
-// The selection window on archives built in a temporary folder: list formats and order, the
-// letter tabs, the key check's refusals, a worker held by a task, the chosen list and file 109,
-// and the operator's keys and mouse.
-#include <QApplication>
-#include <QKeyEvent>
+// The selection window on archives in a temporary folder: list formats and letter tabs, the key
+// check's refusals, a held worker, the chosen list and file 109, the operator's keys and mouse.
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
-#include <algorithm>
 
 #include "archive/semaforo.h"
 #include "archive/slot_file.h"
+#include "finestre_prova.h"
 #include "support/cartella_temporanea.h"
 #include "support/prova_base.h"
 #include "tools/demo.h"
 #include "windows/common/scambio.h"
-#include "windows/common/servizi_qt.h"
 #include "windows/selection/codvec.h"
 
 namespace {
 
+using namespace prova_finestre;
 using platform::Risposta;
-using windows::CODVEC;
-using windows::ESITO_I;
-using windows::SCAMBIO_S;
-using V = std::vector<std::string>;
-
-void invia(QWidget* w, QEvent&& e) {
-    QApplication::sendEvent(w, &e);
-}
-QKeyEvent tasto(int codice, const QString& testo = {}) {
-    return QKeyEvent(QEvent::KeyPress, codice, Qt::NoModifier, testo);
-}
+using namespace windows;
 
 class ProvaCodvec : public supporto::ProvaBase {
   protected:
-    // The archive with the catalogue given; companies 1 to 4 (2 marked 99), workers as given.
-    void archivio(const V& dipendenti,
+    // Companies 1 to 4 (2 marked 99), workers as key, surname, name triples.
+    void archivio(const V& d = {"0010000003", "VERDI", "GIUSEPPE", "0010000001", "ROSSI", "MARIO",
+                                "0010010002", "BIANCHI", "ANNA", "0030000001", "NERI", "LUCA"},
                   const std::vector<tools::VoceCatalogo>& voci = tools::catalogoDemo()) {
         archive::CODICETASK = "07";
         tools::preparaArchivio(cartella.percorso(), voci);
@@ -46,22 +31,15 @@ class ProvaCodvec : public supporto::ProvaBase {
         const char* nomi[] = {"ZETA SPETTACOLI", "AAA CANCELLATA", "BETA TEATRO", "ALFA CINEMA"};
         for (int c = 1; c <= 4; ++c)
             tools::scriviDitta({c, nomi[c - 1], c == 2 ? 99 : 0, {}});
-        for (size_t i = 0; i + 2 < dipendenti.size(); i += 3)
-            tools::scriviDipendente(
-                {dipendenti[i], dipendenti[i + 1], dipendenti[i + 2], 0, 0, {}});
+        for (size_t i = 0; i + 2 < d.size(); i += 3)
+            tools::scriviDipendente({d[i], d[i + 1], d[i + 2], 0, 0, {}});
         archive::CHIUDIFILE(0);
-        for (double n : {1.0, 2.0, 7.0})
-            archive::FAIOPEN(n);
+        for (double f : {1.0, 2.0, 7.0})
+            archive::FAIOPEN(f);
     }
-    void archivioStandard() {
-        archivio({"0010000003", "VERDI", "GIUSEPPE", "0010000001", "ROSSI", "MARIO", "0010010002",
-                  "BIANCHI", "ANNA", "0030000001", "NERI", "LUCA"});
-    }
-    // Picks company `codice` through the code-ordered list.
-    static void scegliDitta(CODVEC& f, const std::string& codice) {
-        for (int i = 0; i < f.LISTADITTE[1]->ListCount(); ++i)
-            if (f.LISTADITTE[1]->List(i).substr(0, 3) == codice)
-                f.LISTADITTE[1]->impostaListIndex(i);
+    // Picks line `riga` of the code-ordered list (0: company 1, 2: company 4).
+    static void scegliDitta(CODVEC& f, int riga) {
+        f.LISTADITTE[1]->impostaListIndex(riga);
         f.LISTADITTE_DblClick(1);
     }
     // Takes worker line `indice` of worker list `lista` with a double-click.
@@ -69,16 +47,6 @@ class ProvaCodvec : public supporto::ProvaBase {
         f.LISTDIP[lista]->impostaListIndex(indice);
         f.LISTDIP_DblClick(lista);
     }
-    static V righe(const windows::ListaTesti* l) {
-        V r;
-        for (int i = 0; i < l->ListCount(); ++i)
-            r.push_back(l->List(i));
-        return r;
-    }
-    static std::string n(const std::string& s, size_t l = 36) {
-        return (s + std::string(l, ' ')).substr(0, l);
-    }
-
     supporto::CartellaTemporanea cartella;
     windows::Modulo<CODVEC> modulo;
 };
@@ -96,17 +64,15 @@ TEST_F(ProvaCodvec, CompaniesInTwoOrdersWorkersInLinesAndLetterTabs) {
     EXPECT_EQ(righe(f.LISTADITTE[0]),
               (V{n("ALFA CINEMA", 30) + " 004", n("BETA TEATRO", 30) + " 003",
                  n("ZETA SPETTACOLI", 30) + " 001"}));
-    EXPECT_EQ(righe(f.LISTADITTE[1])[0], "001 " + n("ZETA SPETTACOLI", 30));
-    scegliDitta(f, "004");
+    scegliDitta(f, 2);
     EXPECT_EQ(ui().messaggi.at(0).testo, "DIPENDENTI NON TROVATI");
     f.LISTADITTE[0]->impostaListIndex(2);
     f.LISTADITTE_KeyPress(0, 13);  // Enter on the name-ordered list: code at 32..34
     EXPECT_EQ(SCAMBIO_S[50].substr(0, 3), "001");
     // A company between others sees only its own workers.
     const V codice = righe(f.LISTDIP[0]);
-    ASSERT_EQ(codice.size(), 10u);
-    EXPECT_EQ(codice[0], "0010000002 " + lungo + " P.   ");
-    EXPECT_EQ(codice[1], "0010000009 " + n("ROSSI m."));
+    EXPECT_EQ(std::to_string(codice.size()) + codice.at(0) + "|" + codice.at(1),
+              "100010000002 " + lungo + " P.   |0010000009 " + n("ROSSI m."));
     EXPECT_EQ(righe(f.LISTDIP[6]), (V{n("ROSSI m.") + "0010000009"}));
     EXPECT_EQ(righe(f.LISTDIP[1]), (V{n("ABATE B.") + "0010000017"}));
     // W, Y, J, K, X and a non-letter initial all go to the last tab, ordered by name.
@@ -118,47 +84,40 @@ TEST_F(ProvaCodvec, CompaniesInTwoOrdersWorkersInLinesAndLetterTabs) {
     EXPECT_EQ(f.TABBED2->currentIndex(), 0);
     f.TABBED2->setCurrentIndex(8);
     EXPECT_TRUE(!f.LISTDIP[8]->isHidden() && f.LISTDIP[0]->isHidden());
-    // A click on a company list empties the worker lists.
-    f.LISTADITTE_Click(0);
-    for (auto* l : f.LISTDIP)
-        EXPECT_EQ(l->ListCount(), 0);
-    EXPECT_EQ(ui().messaggi.size(), 1u);
 }
 
 TEST_F(ProvaCodvec, TheKeyCheckRefusesWithTheExactMessage) {
-    archivioStandard();
+    archivio();
     tools::inserisciChiave(7, "0010000500", 500);  // an index entry past the end of file 2
     CODVEC& f = modulo.carica();
     // Company 2 is marked 99, company 12 beyond the file; 500 is indexed but not stored.
-    const std::vector<std::pair<std::string, std::string>> rifiuti = {
-        {"0000000001", "IL CODICE DITTA  0 NON ESISTE"},
-        {"0020000001", "IL CODICE DITTA  2 NON ESISTE"},
-        {"0120000001", "IL CODICE DITTA  12 NON ESISTE"},
-        {"0010000077", "IL CODICE DIPENDENTE 0010000077 NON ESISTE"},
-        {"0010000500",
-         "IL CODICE DIPENDENTE 0010000500 NON ESITE !!\r\nPROBLEMA ISAM : "
-         "LANCIARE IL RIPRISTINO ISAM Q.Z."}};
-    for (const auto& [chiave, testo] : rifiuti) {
+    for (const auto& [chiave, testo] : std::vector<std::pair<std::string, std::string>>{
+             {"0000000001", "IL CODICE DITTA  0 NON ESISTE"},
+             {"0020000001", "IL CODICE DITTA  2 NON ESISTE"},
+             {"0120000001", "IL CODICE DITTA  12 NON ESISTE"},
+             {"0010000077", "IL CODICE DIPENDENTE 0010000077 NON ESISTE"},
+             {"0010000500",
+              "IL CODICE DIPENDENTE 0010000500 NON ESITE !!\r\nPROBLEMA ISAM : "
+              "LANCIARE IL RIPRISTINO ISAM Q.Z."}}) {
         ui().messaggi.clear();
         SCAMBIO_S[50] = chiave;
         f.VERIF();
         EXPECT_EQ(ui().messaggi.at(0).testo, testo);
-        EXPECT_EQ(f.List1->ListCount(), 0) << chiave;
-        EXPECT_EQ(archive::CANALE[archive::FILE_SEMAFORO], 0) << "semaphore left held";
+        EXPECT_EQ(f.List1->ListCount() + archive::CANALE[archive::FILE_SEMAFORO], 0) << chiave;
         EXPECT_EQ(SCAMBIO_S[50] == "0000000000", chiave[2] != '1') << chiave;
     }
     // A free worker is taken and its record number left in SCAMBIO$(49).
-    scegliDitta(f, "001");
+    scegliDitta(f, 0);
     prendi(f, 1);
     EXPECT_EQ(SCAMBIO_S[49], " 1");
     EXPECT_EQ(righe(f.List1), (V{"0010000003 " + n("VERDI G.")}));
 }
 
 TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
-    archivioStandard();
+    archivio();
     tools::scriviBitmap(4, {1});  // VERDI, record 1, held by task 4
     CODVEC& f = modulo.carica();
-    scegliDitta(f, "001");
+    scegliDitta(f, 0);
     f.TABBED2->setCurrentIndex(7);  // "&UVZ" holds VERDI
     ui().messaggi.clear();
     ui().rispondi({Risposta::Riprova, Risposta::Riprova, Risposta::Interrompi});
@@ -167,29 +126,26 @@ TEST_F(ProvaCodvec, AWorkerHeldByATaskAsksAbortRetryIgnore) {
     EXPECT_EQ(ui().messaggi[0].testo,
               "IL CODICE 0010000003\r\nRISULTA IN ESTRAZIONE IN TASK N. 4\r\n"
               "SCEGLIERE IL PULSANTE IGNORA PER CONTINUARE ");
-    EXPECT_EQ(f.List1->ListCount(), 0);
-    EXPECT_EQ(archive::CANALE[archive::FILE_SEMAFORO], 0);
+    EXPECT_EQ(f.List1->ListCount() + archive::CANALE[archive::FILE_SEMAFORO], 0);
     // Ignore takes the worker although the task holds it; once the task lets go, at once.
     ui().rispondi({Risposta::Ignora});
     f.LISTDIP_KeyPress(7, 13);
     EXPECT_EQ(righe(f.List1), (V{"0010000003 " + n("VERDI G.", 35)}));
     cartella.scrivi("SWBI04.DAT", "");
     f.SPOSTA_Click(1);
-    EXPECT_EQ(ui().messaggi.size(), 4u);
-    EXPECT_EQ(f.List1->ListCount(), 2);
+    EXPECT_EQ(ui().messaggi.size() * 10 + f.List1->ListCount(), 42u);
 }
 
-// Esc leaves neither the window nor the search, a click on the selected company clears the
-// worker lists and a double-click below the company lines loads the selected company. (The
-// keyboard focus at opening and Enter on a button are driven by the end-to-end test.)
-TEST_F(ProvaCodvec, EscClicksAndDoubleClicksAsTheOperatorUsesThem) {
-    archivioStandard();
+// Esc leaves neither window, Enter (either key) presses a focused button, a click on a company
+// clears the worker lists, a double-click below its lines loads the selected one.
+TEST_F(ProvaCodvec, KeysClicksAndDoubleClicksAsTheOperatorUsesThem) {
+    archivio();
     CODVEC& f = modulo.carica();
     windows::RICERCA_ARC& r = f.ricercaArc.carica();
     f.iniziaMostra();
     r.iniziaMostra();
-    invia(f.LISTADITTE[0], tasto(Qt::Key_Escape));
-    invia(r.NOME, tasto(Qt::Key_Escape));
+    premi(f.LISTADITTE[0], Qt::Key_Escape);
+    premi(r.NOME, Qt::Key_Escape);
     EXPECT_FALSE(f.daScaricare() || r.daScaricare());
     f.ricercaArc.scarica();
     f.SSTab1->setCurrentIndex(1);  // the code-ordered list
@@ -198,16 +154,19 @@ TEST_F(ProvaCodvec, EscClicksAndDoubleClicksAsTheOperatorUsesThem) {
     windows::ListaTesti* ditte = f.LISTADITTE[1];
     QWidget* area = ditte->viewport();
     const QPoint riga = ditte->visualRect(ditte->model()->index(0, 0)).center();
-    auto mouse = [&](QEvent::Type tipo, QPoint dove) {
-        invia(area, QMouseEvent(tipo, dove, area->mapToGlobal(dove), Qt::LeftButton, Qt::LeftButton,
-                                Qt::NoModifier));
-    };
-    f.LISTADITTE[1]->impostaListIndex(0);  // company 1, ZETA SPETTACOLI
-    mouse(QEvent::MouseButtonDblClick, QPoint(riga.x(), area->height() - 4));
+    ditte->impostaListIndex(0);  // company 1, ZETA SPETTACOLI
+    mouse(area, QEvent::MouseButtonDblClick, QPoint(riga.x(), area->height() - 4));
     EXPECT_EQ(f.LISTDIP[0]->ListCount(), 3);
-    mouse(QEvent::MouseButtonPress, riga);
-    mouse(QEvent::MouseButtonRelease, riga);
+    f.LISTDIP[0]->impostaListIndex(0);
+    premi(f.LISTDIP[0], Qt::Key_Return, "\r");
+    ASSERT_EQ(f.List1->ListCount(), 1);
+    premi(f.CANCSCELTI, Qt::Key_Enter, "\r");
+    EXPECT_EQ(f.List1->ListCount(), 0);
+    mouse(area, QEvent::MouseButtonPress, riga);
+    mouse(area, QEvent::MouseButtonRelease, riga);
     EXPECT_EQ(f.LISTDIP[0]->ListCount(), 0);
+    premi(f.USCITA, Qt::Key_Return, "\r");
+    EXPECT_TRUE(f.daScaricare());
 }
 
 TEST_F(ProvaCodvec, TaskBitmapsRecordsEightAndNine) {
@@ -238,32 +197,29 @@ TEST_F(ProvaCodvec, TaskBitmapsRecordsEightAndNine) {
 }
 
 TEST_F(ProvaCodvec, ConfirmWritesFile109LeavingKeepsIt) {
-    archivioStandard();
+    archivio();
     cartella.scrivi("SCELTE07.TXT", "VECCHIA LISTA\r\n");
     CODVEC& f = modulo.carica();
     // An empty chosen list: nothing written, nothing returned, the window stays.
     f.CONFERMA_Click();
     EXPECT_TRUE(SCAMBIO_S[50].empty() && !f.daScaricare());
     EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), "");
-    scegliDitta(f, "001");  // still works, the key was emptied
+    scegliDitta(f, 0);  // still works, the key was emptied
     for (int indice : {0, 0, 2})
         prendi(f, indice);
     f.List1->impostaListIndex(0);
     f.CANCELLA_Click();
     const V scelte = righe(f.List1);
-    ASSERT_EQ(scelte.size(), 2u);
     f.CONFERMA_Click();
-    const std::string scritto = scelte[0] + "\r\n" + scelte[1] + "\r\n";
+    const std::string scritto = scelte.at(0) + "\r\n" + scelte.at(1) + "\r\n";
     EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), scritto);
-    EXPECT_EQ(SCAMBIO_S[50].substr(0, 10), "0010010002");
-    EXPECT_EQ(ESITO_I[25], 0);
+    EXPECT_EQ(SCAMBIO_S[50].substr(0, 10) + std::to_string(ESITO_I[25]), "00100100020");
     // Closing from the title bar during a showing leaves, returns nothing, keeps file 109.
     modulo.scarica();
     ui().registraFinestra("CODVEC", [&] {
-        scegliDitta(*modulo, "001");
+        scegliDitta(*modulo, 0);
         prendi(*modulo, 0);
         modulo->CANCSCELTI_Click();
-        EXPECT_EQ(modulo->List1->ListCount(), 0);
         modulo->close();
     });
     modulo.mostra();
@@ -271,77 +227,23 @@ TEST_F(ProvaCodvec, ConfirmWritesFile109LeavingKeepsIt) {
     EXPECT_EQ(cartella.leggi("SCELTE07.TXT"), scritto);
 }
 
+// The search adds the confirmed line; the other ways out add nothing and stay in the window.
 TEST_F(ProvaCodvec, TheSearchAddsTheConfirmedLine) {
-    archivioStandard();
+    archivio();
     CODVEC& f = modulo.carica();
-    ui().registraFinestra("RICERCA_ARC", [&] {
-        windows::RICERCA_ARC* r = f.ricercaArc.finestra();
-        r->SSOption1[1]->setChecked(true);
-        r->NOME->setText("10010002");
-        r->RICERCA_Click(0);
-        r->CONFERMA_Click();
-    });
-    f.RICERCA_Click();
-    EXPECT_EQ(f.List1->List(0).substr(0, 11), "0010010002 ");
-    // "Selezioni Precedenti" and the title bar add nothing and do not leave the window.
-    ui().registraFinestra("RICERCA_ARC", [&] { f.ricercaArc->USCITA_Click(); });
-    f.RICERCA_Click();
-    ui().registraFinestra("RICERCA_ARC", [&] {
-        f.ricercaArc->SSOption1[2]->setChecked(true);
-        f.ricercaArc->RICERCA_Click(0);
-        f.ricercaArc->close();
-    });
-    f.RICERCA_Click();
+    for (int modo : {1, 0, 2}) {  // found and confirmed, "Selezioni Precedenti", title bar
+        ui().registraFinestra("RICERCA_ARC", [&] {
+            windows::RICERCA_ARC& r = *f.ricercaArc;
+            if (modo == 0) return r.USCITA_Click();
+            r.SSOption1[modo]->setChecked(true);
+            r.NOME->setText("10010002");
+            r.RICERCA_Click(0);
+            modo == 1 ? r.CONFERMA_Click() : void(r.close());
+        });
+        f.RICERCA_Click();
+        EXPECT_EQ(f.List1->ListCount() == 1 ? f.List1->List(0).substr(0, 11) : "", "0010010002 ");
+    }
     EXPECT_EQ(ESITO_I[25], 0);
-    EXPECT_EQ(f.List1->ListCount(), 1);
-}
-
-// The company list has the keyboard focus when the window appears; Enter in a list takes the
-// line, and Enter (either key) presses a focused button.
-TEST_F(ProvaCodvec, FocusAtOpeningAndEnterOnListsAndButtons) {
-    archivioStandard();
-    CODVEC& f = modulo.carica();
-    f.show();
-    f.activateWindow();
-    QApplication::processEvents();
-    ASSERT_TRUE(f.isActiveWindow());
-    EXPECT_EQ(QApplication::focusWidget(), f.LISTADITTE[0]);
-    f.hide();
-    scegliDitta(f, "001");
-    f.LISTDIP[0]->impostaListIndex(0);
-    invia(f.LISTDIP[0], tasto(Qt::Key_Return, "\r"));
-    ASSERT_EQ(f.List1->ListCount(), 1);
-    invia(f.CANCSCELTI, tasto(Qt::Key_Enter, "\r"));
-    EXPECT_EQ(f.List1->ListCount(), 0);
-    invia(f.USCITA, tasto(Qt::Key_Return, "\r"));
-    EXPECT_TRUE(f.daScaricare());
-}
-
-// The sharing box shows Interrompi, Riprova, Ignora left to right whatever the desktop's
-// order, Interrompi the default, and Esc does not close it.
-TEST(BoxCondivisione, AbortRetryIgnoreLeftToRightAbortDefaultNoEsc) {
-    windows::installaServiziQt();
-    QStringList ordine;
-    bool aperta = false;
-    std::function<void()> rispondi = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return QTimer::singleShot(10, rispondi);
-        QList<QAbstractButton*> b = box->buttons();
-        std::sort(b.begin(), b.end(), [](auto* x, auto* y) { return x->x() < y->x(); });
-        for (QAbstractButton* p : b)
-            ordine << p->text();
-        ordine << box->defaultButton()->text();
-        invia(box, tasto(Qt::Key_Escape));
-        box->close();
-        aperta = box->isVisible();
-        b[1]->click();
-    };
-    QTimer::singleShot(0, rispondi);
-    EXPECT_EQ(platform::MSGBOX("IL CODICE", platform::Pulsanti::InterrompiRiprovaIgnora),
-              Risposta::Riprova);
-    EXPECT_EQ(ordine, QStringList({"Interrompi", "Riprova", "Ignora", "Interrompi"}));
-    EXPECT_TRUE(aperta);
-    platform::installaServizi(nullptr);
 }
 
 }  // namespace

@@ -41,12 +41,9 @@ std::vector<std::string> difetti(QWidget& finestra) {
             QStyleOptionButton o;
             o.initFrom(b);
             o.text = testo = b->text();
-            spazio =
-                w->style()
-                    ->subElementRect(qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
-                                                                    : QStyle::SE_PushButtonContents,
-                                     &o, w)
-                    .width();
+            const auto parte = qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                              : QStyle::SE_PushButtonContents;
+            spazio = w->style()->subElementRect(parte, &o, w).width();
         } else if (auto* l = qobject_cast<QLabel*>(w)) {
             testo = l->text();
             spazio = l->contentsRect().width();
@@ -64,12 +61,10 @@ std::vector<std::string> difetti(QWidget& finestra) {
     return d;
 }
 
-class Disposizione : public supporto::ProvaBase {
-  protected:
-    supporto::CartellaTemporanea cartella;
-};
+using Disposizione = supporto::ProvaBase;
 
 TEST_F(Disposizione, EveryControlInsideItsWindowAndEveryCaptionWhole) {
+    supporto::CartellaTemporanea cartella;
     tools::preparaArchivio(cartella.percorso());
     archive::FAIOPEN(1);  // the selection window lists the companies as it opens
     auto codvec = new CODVEC;
@@ -86,16 +81,11 @@ TEST_F(Disposizione, EveryControlInsideItsWindowAndEveryCaptionWhole) {
     for (auto* p :
          {menu2->Tasto_calcolo, menu2->Tasto_qualifica, menu2->Tasto_settore, menu2->Tasto_ditta})
         p->show();
-    const std::vector<std::pair<const char*, QWidget*>> casi = {{"CODVEC", codvec},
-                                                                {"RICERCA_ARC", ricerca},
-                                                                {"Fines", new Fines},
-                                                                {"MENU2", menu2},
-                                                                {"Scelta", new Scelta}};
-    for (const auto& [nome, finestra] : casi) {
-        SCOPED_TRACE(nome);
+    for (QWidget* finestra :
+         std::initializer_list<QWidget*>{codvec, ricerca, new Fines, menu2, new Scelta}) {
         std::unique_ptr<QWidget> f(finestra);
         f->show();  // lays out the windows built on a layout
-        EXPECT_EQ(difetti(*f), std::vector<std::string>{});
+        EXPECT_EQ(difetti(*f), std::vector<std::string>{}) << f->metaObject()->className();
     }
 }
 

@@ -1,38 +1,24 @@
 // The page list over a real page file: which pages are listed, how, and how the window goes
 // away (hidden and kept, or closed and loaded anew).
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include "archive/slot_file.h"
+#include "finestre_prova.h"
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
 #include "windows/common/scambio.h"
+#include "windows/common/servizi_qt.h"
 #include "windows/pages/fines.h"
 
 namespace {
 
-using windows::ESITO_I;
-using windows::Fines;
-using windows::SCAMBIO_D;
-using windows::SCAMBIO_I;
+using namespace prova_finestre;
+using namespace windows;
 
-// A real key, as the list or the window receives it.
-void premi(QWidget* w, int tasto, const char* testo) {
-    QKeyEvent e(QEvent::KeyPress, tasto, Qt::NoModifier, QString::fromLatin1(testo));
-    QApplication::sendEvent(w, &e);
-}
-
-// `n` 100-byte page records: the title at 4..26 (blank-padded to 23), the listing flag at 67.
-std::string pagine(const std::string& titolo, char flag = '1', int n = 1) {
-    std::string r(100, '.');
-    r.replace(3, 23, (titolo + std::string(23, ' ')).substr(0, 23));
-    r[66] = flag;
-    std::string tutte;
-    for (int i = 0; i < n; ++i)
-        tutte += r;
-    return tutte;
+// `quante` 100-byte page records: the title at 4..26 (blank-padded to 23), the listing flag at 67.
+std::string pagine(const std::string& titolo, char flag = '1', int quante = 1) {
+    const std::string r = "..." + n(titolo, 23) + std::string(40, '.') + flag + n("", 33, '.');
+    return QByteArray::fromStdString(r).repeated(quante).toStdString();
 }
 
 class ProvaFines : public supporto::ProvaBase {
@@ -57,9 +43,9 @@ class ProvaFines : public supporto::ProvaBase {
 };
 
 TEST_F(ProvaFines, ListsMarkedPagesNumberedAmongTheListedOnesAtMostFifty) {
-    std::string record = pagine("ANAGRAFICA") + pagine("BIANCA", ' ') + pagine("ZERO", '0') +
-                         pagine("DUE", '2') + pagine("CONTRIBUTI") + pagine("CITT\xC0");
-    paginaFile(record + pagine("ALTRA", '1', 59));
+    paginaFile(pagine("ANAGRAFICA") + pagine("BIANCA", ' ') + pagine("ZERO", '0') +
+               pagine("DUE", '2') + pagine("CONTRIBUTI") + pagine("CITT\xC0") +
+               pagine("ALTRA", '1', 59));
     fines.carica();
     ASSERT_EQ(fines->COMBINATA1->count(), 50);
     EXPECT_EQ(fines->rigaPagina(1), "02) CONTRIBUTI             ");
@@ -79,18 +65,12 @@ TEST_F(ProvaFines, EmptyListStillHidesOnEnterAndDoubleClick) {
         f.COMBINATA1_GotFocus();
         premi(f.COMBINATA1, Qt::Key_Return, "\r");
     });
-    EXPECT_TRUE(fines.caricato());
-    EXPECT_EQ(ESITO_I[25] * 10 + SCAMBIO_I[16], 1);
+    EXPECT_TRUE(fines.caricato() && ESITO_I[25] == 0 && SCAMBIO_I[16] == 1);
     mostra([](Fines& f) {
-        QWidget* area = f.COMBINATA1->viewport();
-        const QPointF punto(5, 5);
-        QMouseEvent doppio(QEvent::MouseButtonDblClick, punto, area->mapToGlobal(punto),
-                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(area, &doppio);
+        mouse(f.COMBINATA1->viewport(), QEvent::MouseButtonDblClick, QPoint(5, 5));
         EXPECT_FALSE(f.inMostra());
     });
-    EXPECT_TRUE(fines.caricato());
-    EXPECT_EQ(SCAMBIO_I[16], 0);
+    EXPECT_TRUE(fines.caricato() && SCAMBIO_I[16] == 0);
 }
 
 TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
@@ -103,8 +83,7 @@ TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
     const std::vector<std::function<void(Fines&)>> uscite = {
         [](Fines& f) { premi(f.COMBINATA1, Qt::Key_Escape, "\x1b"); },
         [](Fines& f) { f.Comando1_Click(); }, [](Fines& f) { f.close(); },
-        [](Fines& f) { premi(&f, Qt::Key_Escape, "\x1b"); },  // with the focus on the button
-    };
+        [](Fines& f) { premi(&f, Qt::Key_Escape, "\x1b"); }};  // with the focus on the button
     for (std::size_t k = 0; k < uscite.size(); ++k) {
         ESITO_I[25] = 0;
         SCAMBIO_I[16] = 7;
@@ -113,47 +92,26 @@ TEST_F(ProvaFines, HiddenKeepsListAndSelectionEveryWayOutClosesAndLoadsAnew) {
             EXPECT_TRUE(k > 0 || f.rigaSelezionata() == 2);
             uscite[k](f);
         });
-        EXPECT_EQ(ESITO_I[25], 1) << k;
-        EXPECT_FALSE(fines.caricato()) << k;
-        EXPECT_EQ(SCAMBIO_I[16], 7) << k;
+        EXPECT_TRUE(ESITO_I[25] == 1 && !fines.caricato() && SCAMBIO_I[16] == 7) << k;
     }
     fines.carica();
     EXPECT_EQ(fines->rigaPagina(0), "01) NUOVA                  ");
 }
 
-// Runs the window's real modal loop, as the program's services do.
-class ServiziEsecuzione final : public platform::ServiziUI {
-  public:
-    platform::Risposta messaggio(const platform::Messaggio& m) override {
-        return platform::rispostaPredefinita(m);
-    }
-    void mostraModale(const std::string&, const std::function<void()>& mostra) override {
-        mostra();
-    }
-    void beep() override {}
-    void clessidra(bool) override {}
-};
-
 TEST_F(ProvaFines, RealShowingHidesOnEnterAndLeavesOnEsc) {
     paginaFile(pagine("UNO") + pagine("DUE"));
-    platform::installaServizi(std::make_unique<ServiziEsecuzione>());
-    QTimer sicurezza;  // never hang the suite on a window left open
+    windows::installaServiziQt();  // the window's own modal loop
+    QTimer sicurezza;              // never hang the suite on a window left open
     QObject::connect(&sicurezza, &QTimer::timeout, [&] {
         if (fines.caricato()) fines->done(0);
     });
     sicurezza.start(5000);
-    auto premiDopo = [&](int tasto, const char* testo) {
-        QTimer::singleShot(0, [&, tasto, testo] { premi(fines->COMBINATA1, tasto, testo); });
-    };
-    premiDopo(Qt::Key_Return, "\r");
+    QTimer::singleShot(0, [&] { premi(fines->COMBINATA1, Qt::Key_Return, "\r"); });
     fines.mostra();
-    EXPECT_TRUE(fines.caricato());
-    EXPECT_FALSE(fines->isVisible());
-    EXPECT_EQ(SCAMBIO_I[16], 1);
-    premiDopo(Qt::Key_Escape, "\x1b");
+    EXPECT_TRUE(fines.caricato() && !fines->isVisible() && SCAMBIO_I[16] == 1);
+    QTimer::singleShot(0, [&] { premi(fines->COMBINATA1, Qt::Key_Escape, "\x1b"); });
     fines.mostra();
-    EXPECT_FALSE(fines.caricato());
-    EXPECT_EQ(ESITO_I[25], 1);
+    EXPECT_TRUE(!fines.caricato() && ESITO_I[25] == 1);
 }
 
 }  // namespace

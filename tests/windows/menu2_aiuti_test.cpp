@@ -1,8 +1,6 @@
-// The data-entry table's help: values decoded through the help tables, archive values
-// filled into help lines, the help and archive choice lists, help texts.
+// The table's help: values decoded, archive values in help lines, choice lists, help texts.
 
 #include <QLocale>
-#include <array>
 
 #include "isam/isam.h"
 #include "menu2_prova.h"
@@ -15,9 +13,8 @@ using dictionary::DIPX_S;
 using runtime::MID;
 using runtime::SPACE;
 using windows::Scelta;
-using V = std::vector<std::string>;
 
-// The locale for one test, put back afterwards.
+// A locale for a test or a scope, put back afterwards.
 struct Locale {
     QLocale prima;
     explicit Locale(QLocale::Language l, QLocale::Country t) { QLocale::setDefault({l, t}); }
@@ -28,62 +25,39 @@ class AiutiMenu2 : public ProvaMenu2 {
   protected:
     void SetUp() override {
         ProvaMenu2::SetUp();
-        for (const supporto::VoceCatalogo& v :
-             std::vector<supporto::VoceCatalogo>{{19, "FISCALI.DAT", 100},
-                                                 {41, "TESTI.DAT", 50},
-                                                 {48, "PROFESS.DAT", 40},
-                                                 {401, "QUALIF.DAT", 30}})
+        for (const supporto::VoceCatalogo& v : std::vector<supporto::VoceCatalogo>{
+                 {19, "FISCALI.DAT", 100}, {41, "TESTI.DAT", 50}, {48, "PROFESS.DAT", 40},
+                 {401, "QUALIF.DAT", 30}})
             archivio->catalogo(v);
         // Company 1 in sector 2; fiscal parameters with a rate, dates and a text.
-        tools::scriviDitta(
-            {.codice = 1, .nome = "TEATRO", .stato = 0, .altri = {{dictionary::T067, "0002"}}});
-        tools::scriviRecord(8, 2, std::string(380, ' ') + "0002MUSICA");
-        tools::scriviRecord(19, 1,
-                            std::string(10, ' ') +
-                                "12345678"
-                                "3112"
-                                "122025"
-                                "01012025"
-                                "ABCDE"
-                                "00003300"
-                                "-0000050");
+        tools::scriviDitta({1, "TEATRO", 0, {{dictionary::T067, "0002"}}});
+        tools::scriviRecord(8, 2, SPACE(380) + "0002MUSICA");
+        tools::scriviRecord(19, 1, SPACE(10) + "12345678311212202501012025ABCDE00003300-0000050");
         archive::CHIUDIFILE(0);
         DIPX_S.replace(2, 3, "001");  // P175, the worker's company
     }
-
-    // Help tables 10, 20, 30, then 5 out of order and 50 at the end of the file; a table's
-    // number is on its first line only.
+    // Help tables 10, 20, 30, 5 (out of order), 50 (at the end); the number on a first line only.
     static void scriviAiuti() {
-        const struct {
-            const char *tabella, *codice, *descrizione;
-        } linee[] = {{"010", "0", "NON ISCRITTO"},         {"", "1", "TEMPO INDETERMINATO"},
-                     {"", "3", "ALIQUOTA #19 0011208 %"},  {"020", "2", "ALTRA TABELLA"},
-                     {"030", "1", "ULTIMA TABELLA"},       {"", " ", "CODICE VUOTO"},
-                     {"005", "9", "TABELLA FUORI ORDINE"}, {"050", "1", "IN FONDO AL FILE"}};
         archive::RICREAFILE(216);
         tools::inizializzaIndice(217);
-        for (const auto& l : linee) {
-            const std::string r = " " + (std::string(l.tabella) + "   ").substr(0, 3) + "   " +
-                                  l.codice + "  " + l.descrizione;
-            const double n = tools::aggiungiRecord(216, r);
-            if (*l.tabella) tools::inserisciChiave(217, l.tabella, n);
+        for (const char* l : {"010   0  NON ISCRITTO", "      1  TEMPO INDETERMINATO",
+                              "      3  ALIQUOTA #19 0011208 %", "020   2  ALTRA TABELLA",
+                              "030   1  ULTIMA TABELLA", "         CODICE VUOTO",
+                              "005   9  TABELLA FUORI ORDINE", "050   1  IN FONDO AL FILE"}) {
+            const double n = tools::aggiungiRecord(216, " " + std::string(l));
+            if (*l != ' ') tools::inserisciChiave(217, std::string(l, 3), n);
         }
     }
-    // Runs `operatore` on the choice list in place of the operator; records its lines.
-    void scelta(const std::function<void(Scelta&)>& operatore) {
-        ui().registraFinestra("Scelta", [this, operatore] {
+    // Records the choice list's lines and double-clicks line `riga` (0: moves, then cancels).
+    void scegli(int riga) {
+        ui().registraFinestra("Scelta", [this, riga] {
             Scelta& s = *finestra->scelta.finestra();
             s.Form_Activate();
             righe.clear();
             for (int i = 0; i < s.lstElenco->count(); ++i)
                 righe.push_back(s.testoRiga(i));
-            operatore(s);
-        });
-    }
-    void scegli(int riga) {
-        scelta([riga](Scelta& s) {
-            s.lstElenco->setCurrentRow(riga - 1);
-            s.lstElenco_DblClick();
+            s.lstElenco->setCurrentRow(riga ? riga - 1 : 1);
+            riga ? s.lstElenco_DblClick() : s.cmdUscita_Click();
         });
     }
     static tools::RigaDefinizione riga(const char* nome, char tipo, long posizione, int aiuto,
@@ -94,28 +68,24 @@ class AiutiMenu2 : public ProvaMenu2 {
         return c;
     }
     V righe;
+    Locale italiano{QLocale::Italian, QLocale::Italy};
 };
 
 TEST_F(AiutiMenu2, ValuesAreDecodedThroughTheirOwnTableOnly) {
-    Locale italiano(QLocale::Italian, QLocale::Italy);
     scriviAiuti();
     SCAMBIO_S[1].replace(0, 5, "12949");
-    auto& f =
-        apri({testata("AIUTI"), riga("UNO", 'N', 1, 10), riga("DUE", 'N', 2, 10),
-              riga("NOVE", 'N', 3, 30), riga("QUATTRO", 'N', 4, 40), riga("FONDO", 'N', 5, 50)});
-    const std::string tempo = MID(std::string(10, ' ') + "TEMPO INDETERMINATO" + SPACE(40), 11, 36);
+    auto& f = apri({testata("AIUTI"), riga("UNO", 'N', 1, 10), riga("DUE", 'N', 2, 10),
+                    riga("NOVE", 'N', 3, 30), riga("QUATTRO", 'N', 4, 40),
+                    riga("FONDO", 'N', 5, 50)});
+    const std::string tempo = "TEMPO INDETERMINATO" + SPACE(17);
     EXPECT_EQ(f.DESCR[1], tempo);
-    EXPECT_FALSE(f.H6[0]->isHidden());
-    // Code 2 is in the next table, code 9 only in a later table out of order or in none
-    // before the end of the file, table 40 is not indexed: no description, no description
-    // button, the help button stays.
-    for (int r : {2, 3, 4, 5}) {
-        EXPECT_EQ(f.DESCR[r], "") << r;
-        EXPECT_TRUE(f.H6[r - 1]->isHidden() && !f.SS[r - 1]->isHidden()) << r;
-    }
+    // Code 2 is in the next table, 9 only in a later one out of order or in none before the end
+    // of the file, table 40 is not indexed: no description nor its button; the help button stays.
+    for (int r : {2, 3, 4, 5})
+        EXPECT_TRUE(f.DESCR[r].empty() && f.H6[r - 1]->isHidden() && !f.SS[r - 1]->isHidden()) << r;
     // Typing follows the value; leaving the row shows the stored one again.
     digita("3");
-    EXPECT_EQ(f.DESCR[1], "ALIQUOTA  123.456,78 %" + std::string(14, ' '));
+    EXPECT_EQ(f.DESCR[1], "ALIQUOTA  123.456,78 %" + SPACE(14));
     digita("\b7");
     EXPECT_TRUE(f.H6[0]->isHidden());
     tasto(GIU);
@@ -123,34 +93,25 @@ TEST_F(AiutiMenu2, ValuesAreDecodedThroughTheirOwnTableOnly) {
 }
 
 TEST_F(AiutiMenu2, ReferencesTakeTheFormOfTheirTypeOrStayAsTheyAre) {
-    Locale italiano(QLocale::Italian, QLocale::Italy);
     using windows::ST_AIUTO3_S;
-    tools::scriviDitta({.codice = 3, .nome = "SENZA SETTORE", .stato = 0, .altri = {}});
+    tools::scriviDitta({3, "SENZA SETTORE", 0, {}});
     archive::CHIUDIFILE(1);
-    // Company, reference, its text in the help line; unresolvable references stay as written.
-    const std::vector<std::array<std::string, 3>> casi = {
-        {"001", "A #19 0011208 Z", "A  123.456,78 Z"},
-        {"001", "A #19 0042N08 Z", "A    3.300,00 Z"},
-        {"001", "A #19 0050208 Z", "A       -0,50 Z"},
-        {"001", "A #19 0011N08 Z", "A 12.345.678,00 Z"},  // wider: kept whole
-        {"001", "A #19 0019D04 Z", "A 31/12       Z"},
-        {"001", "A #19 0023D06 Z", "A 12/2025     Z"},
-        {"001", "A #19 0029D08 Z", "A 01/01/2025  Z"},
-        {"001", "A #19 0037A03 Z", "A ABC         Z"},
-        {"001", "#08 0385A06", "MUSICA     "},  // the company's sector
-        {"001", "A #19 0011X08", ""},
-        {"001", "A #19 0019D05", ""},
-        {"001", "A #19 0099N08", ""},
-        {"001", "A #07 0001A01", ""},
-        {"001", "A #19 0000A01", ""},
-        {"001", "SENZA RIFERIMENTO", ""},
-        {"000", "#08 0385A06", ""},
-        {"009", "#08 0385A06", ""},  // no company, missing,
-        {"003", "#08 0385A06", ""},
-        {"000", "#19 0011208", ""}};  // no sector
-    for (const auto& [ditta, riferimento, atteso] : casi) {
-        DIPX_S.replace(2, 3, ditta);
-        EXPECT_EQ(ST_AIUTO3_S(riferimento), atteso.empty() ? riferimento : atteso) << ditta;
+    // Company, reference, its help-line text ("": kept as written). A wider number is kept whole;
+    // #08 is the company's sector (none for no company, a missing one or one without sector).
+    const V casi = {
+        "001", "A #19 0011208 Z", "A  123.456,78 Z",  "001", "A #19 0042N08 Z", "A    3.300,00 Z",
+        "001", "A #19 0050208 Z", "A       -0,50 Z",  "001", "A #19 0011N08 Z", "A 12.345.678,00 Z",
+        "001", "A #19 0019D04 Z", "A 31/12       Z",  "001", "A #19 0023D06 Z", "A 12/2025     Z",
+        "001", "A #19 0029D08 Z", "A 01/01/2025  Z",  "001", "A #19 0037A03 Z", "A ABC         Z",
+        "001", "#08 0385A06",     "MUSICA     ",      "001", "A #19 0011X08",   "",
+        "001", "A #19 0019D05",   "",                 "001", "A #19 0099N08",   "",
+        "001", "A #07 0001A01",   "",                 "001", "A #19 0000A01",   "",
+        "001", "SENZA RIFERIMENTO", "",               "000", "#08 0385A06",     "",
+        "009", "#08 0385A06",     "",                 "003", "#08 0385A06",     "",
+        "000", "#19 0011208",     ""};
+    for (size_t i = 0; i < casi.size(); i += 3) {
+        DIPX_S.replace(2, 3, casi[i]);
+        EXPECT_EQ(ST_AIUTO3_S(casi[i + 1]), casi[i + 2].empty() ? casi[i + 1] : casi[i + 2]) << i;
     }
     Locale inglese(QLocale::English, QLocale::UnitedStates);
     DIPX_S.replace(2, 3, "001");
@@ -159,7 +120,6 @@ TEST_F(AiutiMenu2, ReferencesTakeTheFormOfTheirTypeOrStayAsTheyAre) {
 }
 
 TEST_F(AiutiMenu2, TheHelpListWritesTheChosenCodeIntoTheWorker) {
-    Locale italiano(QLocale::Italian, QLocale::Italy);
     scriviAiuti();
     auto& f = apri({testata("AIUTI"), campo("PRIMA", 3, 'N', 1),
                     riga("POSIZIONE", 'A', 201, 10, 0, 1, "P168"),
@@ -169,13 +129,8 @@ TEST_F(AiutiMenu2, TheHelpListWritesTheChosenCodeIntoTheWorker) {
     scegli(3);
     f.SS_Click(1);
     EXPECT_EQ(righe, (V{"0  NON ISCRITTO", "1  TEMPO INDETERMINATO", "3  ALIQUOTA  123.456,78 %"}));
-    EXPECT_EQ(MID(DIPX_S, 201, 1), "3");
-    EXPECT_EQ(el(MENU2::RIGA), 2);  // the button's row is current again
-    // Cancelling after moving the selection changes nothing.
-    scelta([](Scelta& s) {
-        s.lstElenco->setCurrentRow(1);
-        s.cmdUscita_Click();
-    });
+    EXPECT_EQ(MID(DIPX_S, 201, 1) + std::to_string(el(MENU2::RIGA)), "32");  // its row current
+    scegli(0);  // cancelling after moving the selection changes nothing
     f.SS_Click(1);
     EXPECT_EQ(MID(DIPX_S, 201, 1), "3");
     // A blank code is the chosen line's code, though the list trims it away.
@@ -193,7 +148,7 @@ TEST_F(AiutiMenu2, TheHelpListWritesTheChosenCodeIntoTheWorker) {
 TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
     for (const char* q : {"   011ATTORE", "99 014SOPPRESSA", "     7CANTANTE"})
         tools::aggiungiRecord(401, q);
-    tools::scriviRecord(8, 1, "99" + std::string(378, ' ') + "0001ANNULLATO");
+    tools::scriviRecord(8, 1, "99" + SPACE(378) + "0001ANNULLATO");
     for (const char* p : {"  101ATTORE DI PROSA", "99103SOPPRESSA"})
         tools::aggiungiRecord(48, p);
     // Help texts 6 and 5 (two lines); the chain of headers leads from one to the next.
@@ -206,32 +161,29 @@ TEST_F(AiutiMenu2, ArchiveButtonsListLiveRecordsOrShowHelpTexts) {
                     riga("PROFESSIONE", 'N', 321, 0, 999, 3, "P138"),
                     riga("ALTRO", 'N', 331, 0, 999, 3), riga("CON AIUTO", 'N', 341, 0, 5, 3)});
     // Each list leaves out retired records ("99"); the chosen code goes into the worker.
-    scegli(2);
-    f.SSCommand2_Click(0);
-    EXPECT_EQ(righe, (V{"011 ATTORE", "  7 CANTANTE" + SPACE(10)}));
+    const std::vector<std::pair<int, V>> liste = {{2, {"011 ATTORE", "  7 CANTANTE" + SPACE(10)}},
+                                                  {1, {"0002 MUSICA" + SPACE(10)}},
+                                                  {1, {"101 ATTORE DI PROSA" + SPACE(10)}}};
+    for (int b = 0; b < 3; ++b) {
+        scegli(liste[b].first);
+        f.SSCommand2_Click(b);
+        EXPECT_EQ(righe, liste[b].second) << b;
+    }
     EXPECT_EQ(MID(DIPX_S, 301, 3), "007");
-    scegli(1);
-    f.SSCommand2_Click(1);
-    EXPECT_EQ(righe, (V{"0002 MUSICA" + SPACE(10)}));
-    scegli(1);
-    f.SSCommand2_Click(2);
-    EXPECT_EQ(righe, (V{"101 ATTORE DI PROSA" + SPACE(10)}));
     const auto mostrate = ui().modali.size();
     f.SSCommand2_Click(3);  // 999 for another field: nothing
     EXPECT_EQ(ui().modali.size(), mostrate);
-    // A help text titled with its button's row, and by F1 with the current row (not by row
-    // 1: 998 is no help text).
+    // A help text titled with its button's row, and by F1 with the current row (998: no text).
     f.SSCommand2_Click(4);
     tasto(112);
     vaiA(5);
     tasto(112);
     ASSERT_EQ(messaggi(), 2u);
-    for (const auto& m : ui().messaggi) {
-        EXPECT_EQ(m.testo, " PRIMA RIGA" + SPACE(30) + " \r\n SECONDA RIGA" + SPACE(28) + " \r\n");
-        EXPECT_EQ(m.titolo, "HELP: CON AIUTO" + SPACE(14));
-    }
-    EXPECT_EQ(el(MENU2::TASTO_GESTITO), 0);
-    EXPECT_EQ(archive::CANALE[41], 0);
+    for (const auto& m : ui().messaggi)
+        EXPECT_EQ(m.titolo + "|" + m.testo, "HELP: CON AIUTO" + SPACE(14) + "| PRIMA RIGA" +
+                                                SPACE(30) + " \r\n SECONDA RIGA" + SPACE(28) +
+                                                " \r\n");
+    EXPECT_EQ(el(MENU2::TASTO_GESTITO) + archive::CANALE[41], 0);
     // A text that is not there, and a chain that points back, show nothing and end.
     f.AIUTO(7);
     tools::scriviRecord(41, 1, " 0060001UNICA");

@@ -1,6 +1,5 @@
 #pragma once
-// Fixture of the data-entry table tests: an archive with the files the window opens, a
-// definition file built by the fixture builder, a working record and a worker record.
+// Fixture of the data-entry table tests: the window's files, its definitions and two records.
 
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"
 #include "dictionary/scrittura.h"
+#include "finestre_prova.h"
 #include "runtime/testo.h"
 #include "support/archivio_prova.h"
 #include "support/prova_base.h"
@@ -21,22 +21,19 @@
 
 namespace prova_menu2 {
 
+using namespace prova_finestre;
+
 using windows::MENU2;
 using windows::SCAMBIO_S;
 
 inline tools::RigaDefinizione testata(const std::string& titolo) {
-    tools::RigaDefinizione r;
-    r.descrizione = titolo;
-    r.testata = true;
-    return r;
+    return {.descrizione = titolo, .testata = true, .nomeBreve = ""};
 }
 
 inline tools::RigaDefinizione campo(const std::string& descrizione, int lunghezza, char tipo,
                                     long posizione, const std::string& nome = "X000") {
-    tools::RigaDefinizione r;
-    r.descrizione = descrizione, r.lunghezza = lunghezza, r.tipo = tipo;
-    r.posizione = posizione, r.nomeBreve = nome;
-    return r;
+    return {.descrizione = descrizione, .lunghezza = lunghezza, .tipo = tipo,
+            .posizione = posizione, .nomeBreve = nome};
 }
 
 // `pagine` pages of `righe` integer rows of 3 characters each, one after another.
@@ -57,12 +54,8 @@ class ProvaMenu2 : public supporto::ProvaBase {
     void SetUp() override {
         ProvaBase::SetUp();
         archivio = std::make_unique<supporto::ArchivioProva>(std::vector<supporto::VoceCatalogo>{
-            {1, "DITTE.DAT", 7000},
-            {2, "DIPENDEN.DAT", 1000},
-            {6, "ANNO.DAT", 20},
-            {8, "SETTORI.DAT", 400},
-            {106, "SETCAR.DAT", 20},
-            {160, "TABELLA.DAT", 80},
+            {1, "DITTE.DAT", 7000}, {2, "DIPENDEN.DAT", 1000}, {6, "ANNO.DAT", 20},
+            {8, "SETTORI.DAT", 400}, {106, "SETCAR.DAT", 20}, {160, "TABELLA.DAT", 80},
             {216, "AIUTI.DAT", 50},
             {217, "AIUTI.IDX", static_cast<int>(tools::lunghezzaIndice(3))}});
         SCAMBIO_S[1] = std::string(400, '0');
@@ -75,8 +68,7 @@ class ProvaMenu2 : public supporto::ProvaBase {
         ProvaBase::TearDown();
     }
 
-    // Writes the definitions (file 160 stays open, as the program's flow leaves it) and
-    // opens the window as its showing does.
+    // Writes the definitions (file 160 left open, as the program does) and opens the window.
     MENU2& apri(const std::vector<tools::RigaDefinizione>& definizioni) {
         finestra.reset();
         tools::scriviDefinizioni(160, definizioni);

