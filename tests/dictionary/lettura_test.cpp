@@ -16,10 +16,7 @@ using namespace dictionary;
 class Lettura : public supporto::ProvaBase {};
 
 TEST_F(Lettura, TestiNumeriEVisualizzazione) {
-    const struct {
-        std::string dati, descrittore, letto, mostrato;
-        double numero;
-    } casi[] = {
+    const struct { std::string dati, descrittore, letto, mostrato; double numero; } casi[] = {
         {"1", "DIPX$,00010,01,N,0,Q901", "1", "1", 1},
         {"00000000", "DIPX$,00010,08,2,0,Q901", "000000.00", "0.00", 0},
         {"-0001250", "DIPX$,00010,08,2,0,Q901", "-000012.50", "-12.50", -12.5},
@@ -72,8 +69,7 @@ TEST_F(Lettura, CampoLettoLeggeComeRepoR) {
         const CampoLetto campo(d);
         for (int i = 0; i < 200; ++i) {
             std::string r(rng() % 1700, ' ');
-            for (char& c : r)
-                c = "0123456789- .AZ"[rng() % 15];
+            for (char& c : r) c = "0123456789- .AZ"[rng() % 15];
             std::string atteso, letto;
             const int e1 = supporto::erroreDi([&] { atteso = RepoR(d, 0, r); });
             const auto traccia = archive::TRACCIA_ELENCO;

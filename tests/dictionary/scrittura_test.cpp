@@ -23,23 +23,18 @@
 using namespace dictionary;
 
 namespace {
-
 std::string descrittore(int lunghezza, char tipo, int posizione = 11) {
     char testo[32];
     std::snprintf(testo, sizeof testo, "DIPX$,%05d,%02d,%c,0,Q999", posizione, lunghezza, tipo);
     return testo;
 }
-
 }  // namespace
 
 class Scrittura : public supporto::ProvaBase {};
 
 // What a write leaves in the field at 11, with the characters around it untouched.
 TEST_F(Scrittura, FormeMemorizzate) {
-    const struct {
-        char tipo;
-        std::string valore, atteso;
-    } casi[] = {
+    const struct { char tipo; std::string valore, atteso; } casi[] = {
         {'2', "-12.50", "-0001250"}, {'N', "-3", "-0000003"}, {'D', "", "00000000"},
         {'N', "123456789", "23456789"}, {'A', "DE LA FUENTE GARCIA", "DE LA FU"},
         {'N', "-7", "-"}, {'2', "0.005", "00000001"}, {'2', "3", "00000300"}, {'2', "2.345", "00000235"},
@@ -115,14 +110,12 @@ TEST_F(Scrittura, AndataERitorno) {
                 // One more decimal: below, at and above the half. Digits end below 9, so
                 // rounding up never carries out of the field.
                 for (char extra : {'4', '5', '6'}) {
-                    const std::string scritto =
-                        (negativo ? "-" : "") + testo + (k == 0 ? "" : std::string(1, extra));
+                    const std::string scritto = (negativo ? "-" : "") + testo + (k == 0 ? "" : std::string(1, extra));
                     std::string atteso = (negativo ? "-" : "") + testo;
                     if (k != 0 && extra != '4') ++atteso.back();
                     DIPX_S = std::string(40, '*');
                     RepoW(descrittore(n, tipo), scritto);
-                    EXPECT_EQ(RepoRN(descrittore(n, tipo)), runtime::VAL(atteso))
-                        << tipo << " length " << n << ": " << scritto;
+                    EXPECT_EQ(RepoRN(descrittore(n, tipo)), runtime::VAL(atteso)) << tipo << " length " << n << ": " << scritto;
                     if (k == 0) break;
                 }
             }
@@ -132,28 +125,21 @@ TEST_F(Scrittura, AndataERitorno) {
 
 TEST(Buffer, NomiDistintiEAzzeramento) {
     std::set<std::string*> distinti;
-    for (int i = 0; i < NUMERO_BUFFER; ++i)
-        *(*distinti.insert(bufferPerNome(nomeBuffer(i))).first) = "dati";
+    for (int i = 0; i < NUMERO_BUFFER; ++i) *(*distinti.insert(bufferPerNome(nomeBuffer(i))).first) = "dati";
     EXPECT_EQ(distinti.size(), static_cast<size_t>(NUMERO_BUFFER));
     EXPECT_EQ(nomeBuffer(NUMERO_BUFFER), "");
     EXPECT_EQ(nomeBuffer(-1), "");
     azzeraBuffer();
-    for (std::string* b : distinti)
-        EXPECT_TRUE(b->empty());
+    for (std::string* b : distinti) EXPECT_TRUE(b->empty());
 }
 
 TEST(FormatoNumeri, ArrotondaEspandinumIntero) {
-    const struct {
-        double valore;
-        int decimali;
-        std::string atteso;
-    } arrotondati[] = {{2.345, 2, "2.35"}, {-2.345, 2, "-2.35"}, {-0.5, 2, "-.50"},
+    const struct { double valore; int decimali; std::string atteso; } arrotondati[] = {{2.345, 2, "2.35"}, {-2.345, 2, "-2.35"}, {-0.5, 2, "-.50"},
                        {0.5, 2, "0.50"},   {0.005, 2, "0.01"},   {1.23456, 4, "1.2346"},
                        {3, 2, "3.00"},     {0.004, 2, "0.00"},   {1.005, 2, "1.01"},
                        {1E+16, 2, "01" + std::string(16, '0') + ".00"},
                        {-0.0000015, 6, "-0.000002"}};
-    for (const auto& a : arrotondati)
-        EXPECT_EQ(ARROTONDA_S(a.valore, a.decimali), a.atteso) << a.valore;
+    for (const auto& a : arrotondati) EXPECT_EQ(ARROTONDA_S(a.valore, a.decimali), a.atteso) << a.valore;
     // Zero decimals asked by reference mean two, and the caller sees it.
     int16_t decimali = 0;
     EXPECT_EQ(ARROTONDA_S(0, decimali), "0.00");
