@@ -51,8 +51,7 @@ TEST_F(Slot, SegnapostiRiempitiENormalizzati) {
         {8, {"", "", "", "", "A"}, "", "A:\\COPIA\\X.DAT", 0, 10, {"000", "00", "00"}},
         {8, {"", "", "", "", "D:\\SALVA"}, "", "D:\\SALVA\\COPIA\\X.DAT", 0, 10, {"000", "00", "00"}},
         // Only the first company placeholder is filled; a number not above 0 does nothing.
-        {9, {"12"}, "", "C:\\ARCHIVI\\D012\\E###.DAT", -1, 10, {"", "00", "00"}},
-        {0, {"x"}, "", "", -1, 0, {"x"}},
+        {9, {"12"}, "", "C:\\ARCHIVI\\D012\\E###.DAT", -1, 10, {"", "00", "00"}}, {0, {"x"}, "", "", -1, 0, {"x"}},
         {2, {}, "", "ERRORE OPEN FILE - MANCA DITTAOPEN 2", -1, 0, {}},
         {-2, {}, "", "ERRORE OPEN FILE - MANCA DITTAOPEN 2", -1, 0, {}},
         {5, {"", "0"}, "", "ERRORE OPEN - MANCA ANNO - CSTR(NUMEROBASE)", -1, 0, {}},

@@ -60,8 +60,7 @@ TEST_F(Traccia, ConfineDegliEventiEIstruzioniDiStampa) {
         std::exception_ptr lancia; int volteCheFallisce; std::initializer_list<Risposta> risposte;
         int fine, volte; size_t messaggi; std::string primo;
     } casi[] = {
-        {false, nullptr, 0, {}, -1, 1, 0, ""},
-        {false, errore(std::bad_alloc()), 1, {}, ERRORE, 1, 2, "Errore 7 "},
+        {false, nullptr, 0, {}, -1, 1, 0, ""}, {false, errore(std::bad_alloc()), 1, {}, ERRORE, 1, 2, "Errore 7 "},
         {false, errore(std::logic_error("x")), 1, {}, ERRORE, 1, 2, "Errore 5 "},
         {false, errore(runtime::ErroreRuntime{57}), 1, {}, ERRORE, 1, 2, "Errore 57 "},
         // An end of the program inside the event is not an error and shows nothing.

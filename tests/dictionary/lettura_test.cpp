@@ -17,8 +17,7 @@ class Lettura : public supporto::ProvaBase {};
 
 TEST_F(Lettura, TestiNumeriEVisualizzazione) {
     const struct { std::string dati, descrittore, letto, mostrato; double numero; } casi[] = {
-        {"1", "DIPX$,00010,01,N,0,Q901", "1", "1", 1},
-        {"00000000", "DIPX$,00010,08,2,0,Q901", "000000.00", "0.00", 0},
+        {"1", "DIPX$,00010,01,N,0,Q901", "1", "1", 1}, {"00000000", "DIPX$,00010,08,2,0,Q901", "000000.00", "0.00", 0},
         {"-0001250", "DIPX$,00010,08,2,0,Q901", "-000012.50", "-12.50", -12.5},
         {"-05", "DIPX$,00010,03,N,0,Q901", "-005", "-5", -5},
         // Only the first "-" is the sign; the number stops at the second.

@@ -23,14 +23,10 @@ TEST_F(Controlli, OgniControlloMostraIlSuoMessaggioERestituisceMenoUno) {
     const std::string prima = byte(IDX10);
     const size_t mostrati = ui().messaggi.size();
     const std::tuple<std::string, int16_t, double, std::string> casi[] = {
-        {"", 2, 0, "ERRORE ISAM - LUNK=0"},
-        {"001002000", 2, 0, "ERRORE ISAM - LUNK NO OK"},
-        {"          ", 2, 0, "ERRORE ISAM - K=BLANK"},
-        {"          ", 1, 4, "ERRORE ISAM - K=BLANK"},
-        {K10, 5, 0, "ERRORE CODICE ISAM 5"},
-        {"0010020004", 1, 0, "ERR.ISAM - N.REC.=0"},
-        {"0010020004", 1, 1000000, "ERR.ISAM - N.REC. > 999999"},
-        {"0010020004", 1, -3, "ERR.ISAM - N.REC. NON VALIDO"},
+        {"", 2, 0, "ERRORE ISAM - LUNK=0"}, {"001002000", 2, 0, "ERRORE ISAM - LUNK NO OK"},
+        {"          ", 2, 0, "ERRORE ISAM - K=BLANK"}, {"          ", 1, 4, "ERRORE ISAM - K=BLANK"},
+        {K10, 5, 0, "ERRORE CODICE ISAM 5"}, {"0010020004", 1, 0, "ERR.ISAM - N.REC.=0"},
+        {"0010020004", 1, 1000000, "ERR.ISAM - N.REC. > 999999"}, {"0010020004", 1, -3, "ERR.ISAM - N.REC. NON VALIDO"},
         {"00100\xFC" "0004", 1, 4, "ERR.ISAM - CHIAVE NON VALIDA"},
     };
     for (const auto& [chiave, operazione, record, messaggio] : casi) {

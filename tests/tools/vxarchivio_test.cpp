@@ -55,17 +55,14 @@ TEST_F(Vxarchivio, ComandiInOrdineEInputErrati) {
     const auto mancante = vxarchivio({"--archivio", cartella_.file("nessuna"), "record", "1", "1"});
     EXPECT_TRUE(mancante.codice == 2 && mancante.err.find("archivio non trovato") != std::string::npos);
     const std::tuple<std::vector<std::string>, int, std::string> passi[] = {
-        {{"indice", "verifica", "213"}, 0, "OK\t"},
-        {{"indice", "verifica", "224"}, 0, "OK\t"},
+        {{"indice", "verifica", "213"}, 0, "OK\t"}, {{"indice", "verifica", "224"}, 0, "OK\t"},
         {{"indice", "verifica", "7"}, 0, "OK\t64\n"},
         {{"record", "2", "65"}, 1, ""},  // 64 workers
         {{"campo", "DIPX$,09515,30,A,0,P002", "2", "7"}, 0, "GALLO" + std::string(25, ' ') + "\n"},
-        {{"campo", P269, "2", "7"}, 0, "000080.00\n"},
-        {{"campo", P269, "2", "7", "--numero"}, 0, "80\n"},
+        {{"campo", P269, "2", "7"}, 0, "000080.00\n"}, {{"campo", P269, "2", "7", "--numero"}, 0, "80\n"},
         {{"campo", P269, "2", "7", "--mostra"}, 0, "80.00\n"},
         // An occurrence of a field outside repeated groups is the field itself.
-        {{"campo", P054, "2", "3", "--occorrenza", "3"}, 0, "0\n"},
-        {{"cf", "controlla", "GLLFNC72H14L219A"}, 1, "1\n"},
+        {{"campo", P054, "2", "3", "--occorrenza", "3"}, 0, "0\n"}, {{"cf", "controlla", "GLLFNC72H14L219A"}, 1, "1\n"},
         {{"cf", "decodifica", "GLLFNC72H14L219L"}, 0, "140672TORINO              TOM\n"},
         {{"isam", "trova", "7", "0010000099"}, 1, "-1\n"},
         {{"isam", "successivo", "7", "0010000010"}, 0, "11\t0010010001\n"},
@@ -78,18 +75,14 @@ TEST_F(Vxarchivio, ComandiInOrdineEInputErrati) {
         {{"isam", "trova", "7", "          "}, 2, "la chiave e' vuota"},
         {{"isam", "trova", "2", "0010000001"}, 2, "ne vuole 119"},
         {{"record", "2", "uno"}, 2, "numero di record non e' un numero"},
-        {{"record", "600", "1"}, 2, "non e' nel catalogo"},
-        {{"record", "109", "1"}, 2, "non esiste"},
+        {{"record", "600", "1"}, 2, "non e' nel catalogo"}, {{"record", "109", "1"}, 2, "non esiste"},
         {{"campo-scrivi", P054, "abc", "2", "1"}, 2, "valore non valido"},
         {{"campo-scrivi", P054, "1", "2", "65"}, 1, ""},  // beyond the end nothing is written
         {{"indice", "ricostruisci", "7", "--dati", "2", "--chiave", "3,9"}, 2, "non 9"},
         // Writes: the index, then one field under the semaphore and nothing else.
-        {{"isam", "elimina", "7", "0010000007"}, 0, "7\n"},
-        {{"isam", "inserisci", "7", "0010000007", "7"}, 0, "0\n"},
-        {{"isam", "inserisci", "7", "0010000007", "8"}, 1, "-1\n"},
-        {{"isam", "trova", "7", "0010000007"}, 0, "7\n"},
-        {{"campo-scrivi", P269, "-12,5", "2", "3"}, 0, "-000012.50\n"},
-        {{"isam", "inizializza", "213"}, 0, "0\n"},
+        {{"isam", "elimina", "7", "0010000007"}, 0, "7\n"}, {{"isam", "inserisci", "7", "0010000007", "7"}, 0, "0\n"},
+        {{"isam", "inserisci", "7", "0010000007", "8"}, 1, "-1\n"}, {{"isam", "trova", "7", "0010000007"}, 0, "7\n"},
+        {{"campo-scrivi", P269, "-12,5", "2", "3"}, 0, "-000012.50\n"}, {{"isam", "inizializza", "213"}, 0, "0\n"},
         {{"indice", "verifica", "213"}, 0, "OK\t0\n"},
     };
     for (const auto& [argomenti, codice, atteso] : passi) {
