@@ -61,9 +61,9 @@ TEST_F(RiassunzioneGiornale, UnaRigaConLeImmaginiDelFileBytePerByte) {
     ASSERT_NE(dopo, prima);
     ASSERT_EQ(std::count(righe.begin(), righe.end(), '\n'), 1);
     const auto j = nlohmann::json::parse(righe);
-    for (const auto& [nome, valore] : nlohmann::json{{"tipo", "riassunzione"}, {"programma", "VXMIRA"}, {"task", "01"},
-                                                     {"file", 2}, {"record", 1}, {"chiave", "0010000001"}}.items())
-        EXPECT_EQ(j[nome], valore) << nome;
+    const nlohmann::json attesi = {{"tipo", "riassunzione"}, {"programma", "VXMIRA"}, {"task", "01"},
+                                   {"file", 2}, {"record", 1}, {"chiave", "0010000001"}};
+    for (const auto& [nome, valore] : attesi.items()) EXPECT_EQ(j[nome], valore) << nome;
     EXPECT_TRUE(std::regex_match(j["ora"].get<std::string>(), std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
     EXPECT_FALSE(j["utente"].get<std::string>().empty());
     EXPECT_EQ(journal::decodificaBase64(j["prima"].get<std::string>()), prima);

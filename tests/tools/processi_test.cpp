@@ -139,12 +139,10 @@ TEST_F(Processi, OttoProcessiNonPerdonoAggiornamentiNeRigheDelGiornale) {
     journal::Righe righe([&](long n, std::string_view riga, bool) {
         const auto l = journal::leggiRiga(riga, n);
         ASSERT_TRUE(l.voce) << n << ": " << l.guasto;
-        EXPECT_EQ(l.voce->prima.find_first_not_of(static_cast<char>('a' + l.voce->record / 1000)),
-                  std::string::npos);
+        EXPECT_EQ(l.voce->prima.find_first_not_of(static_cast<char>('a' + l.voce->record / 1000)), std::string::npos);
         EXPECT_TRUE(letti.insert(l.voce->record).second && n == static_cast<long>(letti.size()));
     });
-    righe.aggiungi(a.leggi("VXMIRA.JNL"));
-    righe.fine();
+    righe.aggiungi(a.leggi("VXMIRA.JNL")), righe.fine();
     EXPECT_EQ(letti.size(), static_cast<size_t>(PROCESSI * RIGHE));
 }
 
@@ -163,13 +161,11 @@ TEST_F(Processi, UnProcessoUccisoColSemaforoLoRilascia) {
     auto prova = [](unsigned secondi) {
         return attendi(figlio([secondi] {
             alarm(secondi);  // a lock that outlived its process would hang here
-            archive::APRISEMA();
-            archive::CHIUDISEMA();
+            archive::APRISEMA(), archive::CHIUDISEMA();
         }));
     };
     EXPECT_EQ(prova(1), -1);
-    kill(detentore, SIGKILL);
-    waitpid(detentore, nullptr, 0);
+    kill(detentore, SIGKILL), waitpid(detentore, nullptr, 0);
     EXPECT_EQ(prova(10), 0);
 }
 
@@ -204,9 +200,7 @@ TEST_F(Processi, UnaUccisioneLasciaIlVecchioIndiceOIlNuovoNelloStessoFile) {
             completati += verifica.find("completata la riscrittura") != std::string::npos;
         }
         // Kills before the marker leave the old index; after it, the next command ends the write.
-        EXPECT_GT(vecchi, 0);
-        EXPECT_GT(completati, 0);
-        EXPECT_GE(nuovi, completati);
+        EXPECT_TRUE(vecchi > 0 && completati > 0 && nuovi >= completati) << vecchi << " " << completati << " " << nuovi;
     }
 }
 
@@ -225,8 +219,7 @@ TEST_F(Processi, LaVerificaConIDatiIlNumero999999ELeChiaviFuoriOrdine) {
     const std::string prima = a.leggi("DATI.IDX");
     EXPECT_EQ(comando({"inserisci", chiave('K', 0, 99), "999999"}).substr(0, 2), "2 ");
     EXPECT_EQ(comando({"esegui"}, "1\t" + chiave('K', 0, 99) + "\t999999\n").substr(0, 2), "2 ");
-    a.catalogo({42, "GRANDE.DAT", 10});
-    a.scrivi("GRANDE.DAT", "");
+    a.catalogo({42, "GRANDE.DAT", 10}), a.scrivi("GRANDE.DAT", "");
     ::truncate(a.locale("GRANDE.DAT").c_str(), 999998L * 10);
     a.scrivi("GRANDE.DAT", a.leggi("GRANDE.DAT") + chiave('K', 0, 99));
     const std::string rifiuto = comando({"ricostruisci", "42"});
