@@ -85,6 +85,7 @@ TEST_F(Slot, NumeroFuoriCatalogoLunghezzaNonValidaCatalogoMancante) {
     a.recordGrezzo(21, "   X.DAT");
     EXPECT_EQ(erroreDi([] { FAIOPEN(21); }), runtime::ERR_FINE_FILE);
     EXPECT_EQ(erroreDi([] { FAIOPEN(11); }), runtime::ERR_LUNGHEZZA_RECORD);
+    EXPECT_EQ(CANALE[11], 0);  // a failed open keeps no channel number that the next open may take
     a.recordGrezzo(12, "   NUMERO.DAT                   ABCDE");
     EXPECT_EQ(erroreDi([] { FAIOPEN(12); }), runtime::ERR_LUNGHEZZA_RECORD);
     EXPECT_EQ(erroreDi([] { FAIOPEN(601); }), runtime::ERR_INDICE);
