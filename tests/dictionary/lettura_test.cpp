@@ -39,8 +39,7 @@ TEST_F(Lettura, TestiNumeriEVisualizzazione) {
 
 TEST_F(Lettura, TestoDelChiamanteEBufferCorti) {
     // The caller's text is read with the displacement; the buffer is not looked at.
-    std::string conto(700, '0');
-    conto.replace(680, 2, "42");
+    std::string conto = std::string(700, '0').replace(680, 2, "42");
     CONX_S = std::string(700, '9');
     EXPECT_EQ(RepoR("CONX$,00101,02,N,0,G005", 3, conto), "42");
     EXPECT_EQ(RepoR("CONX$,00101,02,N,0,G005", 3), "99");

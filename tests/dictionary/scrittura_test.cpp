@@ -53,13 +53,11 @@ TEST_F(Scrittura, FormeMemorizzate) {
         EXPECT_EQ(valore, chiamante);
     }
 
-    CONX_S = std::string(800, ' ');
-    RepoW("CONX$,00101,03,N,0,G005", "42", 3);
+    CONX_S = std::string(800, ' '), RepoW("CONX$,00101,03,N,0,G005", "42", 3);
     EXPECT_EQ(CONX_S.find_first_not_of(' '), 680u);
     EXPECT_EQ(CONX_S.substr(680, 3), "042");
     // A field running past the end replaces only what exists.
-    DIPX_S = std::string(224, ' ');
-    RepoW("DIPX$,00223,08,N,0,Q999", "12345678");
+    DIPX_S = std::string(224, ' '), RepoW("DIPX$,00223,08,N,0,Q999", "12345678");
     EXPECT_EQ(DIPX_S, std::string(222, ' ') + "12");
 }
 
@@ -67,8 +65,7 @@ TEST_F(Scrittura, FormeMemorizzate) {
 // bits, or a write starting past the end of its buffer, ends in the error report with their
 // name and the buffer kept. An unknown buffer name is the repository message and the end.
 TEST_F(Scrittura, ErroriETraccia) {
-    F24X_S = std::string(40000, '0');
-    DIPX_S = std::string(100, ' ');
+    F24X_S = std::string(40000, '0'), DIPX_S = std::string(100, ' ');
     const int ERRORE = platform::USCITA_ERRORE, MESSAGGIO = platform::USCITA_MESSAGGIO;
     const std::tuple<std::string, int, std::function<void()>> casi[] = {
         {"RepoR", ERRORE, [] { RepoRN("F24X$,00042,02,N,0,A001", 912); }},
@@ -78,14 +75,12 @@ TEST_F(Scrittura, ErroriETraccia) {
         {"ERRORE REPOSITORY - STRCOSTANTE", MESSAGGIO, [] { RepoW("XXXX$,00002,02,A,0,X001", "Z"); }},
     };
     for (const auto& [testo, fine, azione] : casi) {
-        archive::azzeraTraccia();
-        ui().messaggi.clear();
+        archive::azzeraTraccia(), ui().messaggi.clear();
         EXPECT_EQ(supporto::codiceEvento(azione), fine);
         EXPECT_NE(ui().primoTesto().find(testo), std::string::npos) << testo;
         if (fine == ERRORE) { EXPECT_EQ(archive::TRACCIA_ELENCO[archive::TRACCIA_INDICE], testo); }
     }
-    EXPECT_EQ(DIPX_S, std::string(100, ' '));
-    EXPECT_EQ(F24X_S, std::string(40000, '0'));
+    EXPECT_TRUE(DIPX_S == std::string(100, ' ') && F24X_S == std::string(40000, '0'));
 
     // With a record text the name is not looked up.
     std::string record = "ABCD";

@@ -46,8 +46,7 @@ TEST_F(Controlli, OgniControlloMostraIlSuoMessaggioERestituisceMenoUno) {
 TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
     // A closed file under a company folder: the open and the recreation both need the
     // company, set once by the caller.
-    a.cartella("DITTA012");
-    archive::DITTAOPEN = "12";
+    a.cartella("DITTA012"), archive::DITTAOPEN = "12";
     EXPECT_EQ(ISAM(prova::IDX_DITTA, "", isam::ISAM_INIZIALIZZA, 0), 0);
     EXPECT_TRUE(ui().messaggi.empty());
     const std::string radice = prova::blocco(10, '1', {});

@@ -114,8 +114,7 @@ TEST_F(Giornale, GuastiDelDisco) {
         const std::string dati = dipendenti();
         platform::armaGuasto(c.chiamata, c.ennesima, EIO);
         EXPECT_NE(supporto::erroreDi([&] { scrivi(cambiamento()); }), 0);
-        platform::disarmaGuasti();
-        archive::CHIUDIFILE(0);
+        platform::disarmaGuasti(), archive::CHIUDIFILE(0);
         EXPECT_EQ(dipendenti(), dati);
         EXPECT_EQ(stati(), c.stati);
     }
