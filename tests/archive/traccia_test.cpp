@@ -47,6 +47,8 @@ TEST_F(Traccia, RapportoConLaTracciaDalPiuVecchioChiudeIFileEFinisce) {
     EXPECT_EQ(ui().messaggi[0].testo, atteso + "P11\r\n");
     EXPECT_EQ(archive::CANALE[2], 0);
     EXPECT_FALSE(platform::canaleAperto(canale));
+    archive::azzeraTraccia();  // what every test starts from: the ring read from its start
+    EXPECT_EQ(archive::TRACCIA_INDICE, 0);
 }
 
 // The event boundary turns every exception into the report; a printer error is retried,
