@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """A mutation sample: how many small faults planted in the code the test suite notices.
 
-Copies the tracked tree to build/mutanti/sorgenti (the working tree is never touched), builds it
-once without sanitizers in build/mutanti/compilazione, then plants one mutant at a time (flip a
+Copies the tracked tree to build/mutanti/1/sorgenti (the working tree is never touched), builds it
+without sanitizers in build/mutanti/1/compilazione, then plants one mutant at a time (flip a
 comparison, +1/-1 on an integer constant, negate a condition, delete a statement, swap && and
 ||), rebuilds only what changed, and runs only the test binaries that link the changed file, each
-with a timeout. A mutant is killed when a test fails, crashes or runs out of time, survives when
+with a timeout. One worker per processor, each with a copy and a build of its own
+(build/mutanti/2/... and so on, filled from the compiler cache). A mutant is killed when a test fails, crashes or runs out of time, survives when
 every test passes, and is counted apart when it does not compile.
 
 The sample is drawn with a fixed seed from the candidate sites of the non-window modules and of
@@ -14,7 +15,8 @@ sources gives the same list. Results: build/mutanti/esito.txt (summary per modul
 survivors) and build/mutanti/esito.json (every mutant and its outcome). Not run by CI.
 
     python3 scripts/mutanti.py [--seme N] [--per-modulo N] [--solo N] [--nome NOME]
-                               [--minuti M] [--solo-elenco] [--elenco ESITO.json]
+                               [--minuti M] [--lavori N] [--solo-elenco]
+                               [--elenco ESITO.json]
 
 --elenco replays an earlier sample after the code has moved on (the same mutants, found by their
 line's text), so that a suite can be compared before and after a change of the tests.
@@ -22,6 +24,7 @@ line's text), so that a suite can be compared before and after a change of the t
 
 import argparse
 import json
+import queue
 import os
 import random
 import re
@@ -29,13 +32,13 @@ import shutil
 import signal
 import subprocess
 import sys
+import threading
 import time
+from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
 
 RADICE = Path(__file__).resolve().parent.parent
 CARTELLA = RADICE / "build" / "mutanti"
-COPIA = CARTELLA / "sorgenti"
-COMPILAZIONE = CARTELLA / "compilazione"
 
 # Module name -> source files (relative to the repository) whose mutants count for it.
 MODULI = {
@@ -184,18 +187,29 @@ def ritrovati(elenco, moduli=None):
     return mutanti, spariti
 
 
-def copia_albero():
-    """The tracked files into COPIA; unchanged files keep their time, so builds stay incremental.
-    Files no longer tracked (renamed, removed) go from the copy too."""
-    elenco = subprocess.run(["git", "ls-files", "-z"], cwd=RADICE, check=True,
-                            capture_output=True).stdout.decode().split("\0")
-    tracciati = set(filter(None, elenco))
-    if COPIA.is_dir():
-        for f in COPIA.rglob("*"):
-            if f.is_file() and str(f.relative_to(COPIA)) not in tracciati:
+class Banco:
+    """One copy of the sources with its own build folder: a worker plants its mutants there.
+    Every bank has the same layout under its own folder, so the compiler cache serves them all."""
+
+    def __init__(self, numero):
+        self.cartella = CARTELLA / str(numero)
+        self.copia = self.cartella / "sorgenti"
+        self.compilazione = self.cartella / "compilazione"
+
+    def binario(self, nome):
+        return next(self.compilazione.glob(f"tests/*/{nome}"))
+
+
+def copia_albero(origine, banco, elenco):
+    """The listed files from origine into the bank's copy; unchanged files keep their time, so
+    builds stay incremental. Files no longer listed (renamed, removed) go from the copy too."""
+    tenuti = set(elenco)
+    if banco.copia.is_dir():
+        for f in banco.copia.rglob("*"):
+            if f.is_file() and str(f.relative_to(banco.copia)) not in tenuti:
                 f.unlink()
-    for rel in filter(None, elenco):
-        sorgente, dest = RADICE / rel, COPIA / rel
+    for rel in elenco:
+        sorgente, dest = origine / rel, banco.copia / rel
         if not sorgente.is_file():
             continue
         if dest.is_file() and dest.read_bytes() == sorgente.read_bytes():
@@ -203,6 +217,12 @@ def copia_albero():
         dest.parent.mkdir(parents=True, exist_ok=True)
         shutil.copy2(sorgente, dest)
         os.utime(dest)
+
+
+def tracciati():
+    elenco = subprocess.run(["git", "ls-files", "-z"], cwd=RADICE, check=True,
+                            capture_output=True).stdout.decode().split("\0")
+    return [rel for rel in elenco if rel]
 
 
 def esegui(comando, timeout=None, **altro):
@@ -220,61 +240,84 @@ def proprio(modulo):
     return PROPRIO.get(modulo, "test_" + modulo)
 
 
-def configura(obiettivi=()):
+def linker():
+    """The quickest linker at hand: most of a mutant's rebuild is relinking test binaries."""
+    for nome in ("lld", "gold"):
+        if shutil.which(f"ld.{nome}"):
+            return [f"-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld={nome}"]
+    return []
+
+
+def configura(banco, obiettivi=()):
     ambiente = dict(os.environ)
     if shutil.which("ccache"):
         ambiente.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
-    subprocess.run(["cmake", "-S", str(COPIA), "-B", str(COMPILAZIONE), "-G", "Ninja",
+        ambiente.setdefault("CCACHE_BASEDIR", str(CARTELLA))
+    subprocess.run(["cmake", "-S", str(banco.copia), "-B", str(banco.compilazione), "-G", "Ninja",
                     "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
-                    "-DVX_BENCH=OFF", "-DVX_SANITIZERS=OFF", "-DVX_WERROR=OFF"],
+                    "-DVX_BENCH=OFF", "-DVX_SANITIZERS=OFF", "-DVX_WERROR=OFF"] + linker(),
                    check=True, env=ambiente, stdout=subprocess.DEVNULL)
-    subprocess.run(["ninja", "-C", str(COMPILAZIONE)] + list(obiettivi), check=True)
+    subprocess.run(["ninja", "-C", str(banco.compilazione)] + list(obiettivi), check=True,
+                   env=ambiente)
 
 
-def binari_di_prova():
-    uscita = subprocess.run(["ninja", "-C", str(COMPILAZIONE), "-t", "targets", "all"],
+def binari_di_prova(banco):
+    uscita = subprocess.run(["ninja", "-C", str(banco.compilazione), "-t", "targets", "all"],
                             check=True, capture_output=True, text=True).stdout
     return sorted({Path(r.split(":")[0]).name for r in uscita.splitlines()
                    if re.match(r"^(\S*/)?test_\w+: CXX_EXECUTABLE_LINKER", r)})
 
 
-def dipendenze(binari):
+def dipendenze(banco, binari):
     """Source file (relative) -> the test binaries that link it."""
     chi = {}
+
+    def ingressi(obiettivo):
+        return subprocess.run(["ninja", "-C", str(banco.compilazione), "-t", "inputs", obiettivo],
+                              capture_output=True, text=True).stdout.split()
+
     for binario in binari:
-        percorso = next(COMPILAZIONE.glob(f"tests/*/{binario}")).relative_to(COMPILAZIONE)
-        ingressi = subprocess.run(["ninja", "-C", str(COMPILAZIONE), "-t", "inputs", str(percorso)],
-                                  check=True, capture_output=True, text=True).stdout.split()
+        tutti = ingressi(str(banco.binario(binario).relative_to(banco.compilazione)))
         if binario == "test_tools":  # the tests run the administrator's tool too
-            ingressi += subprocess.run(["ninja", "-C", str(COMPILAZIONE), "-t", "inputs",
-                                        "src/tools/vxarchivio"], capture_output=True,
-                                       text=True).stdout.split()
-        for ingresso in ingressi:
+            tutti += ingressi("src/tools/vxarchivio")
+        for ingresso in tutti:
             m = re.search(r"src/(\w+)/CMakeFiles/[\w.]+\.dir/(.+\.cpp)\.o$", ingresso)
             if m:
                 chi.setdefault(f"src/{m.group(1)}/{m.group(2)}", set()).add(binario)
     return chi
 
 
-def percorso_binario(binario):
-    return next(COMPILAZIONE.glob(f"tests/*/{binario}"))
+AMBIENTE_PROVE = dict(os.environ, QT_QPA_PLATFORM="offscreen", GTEST_FAIL_FAST="1")
 
 
-def prova(binari, modulo, tempi):
+def prova(banco, binari, modulo, tempi):
     """Builds and runs the binaries one at a time, the module's own first, and stops at the
     first that fails: most mutants die there, and the others need no relinking."""
     ordine = sorted(binari, key=lambda b: (b != proprio(modulo), tempi[b]))
-    ambiente = dict(os.environ, QT_QPA_PLATFORM="offscreen", GTEST_FAIL_FAST="1")
     for binario in ordine:
-        eseguibile = percorso_binario(binario)
-        obiettivo = str(eseguibile.relative_to(COMPILAZIONE))
-        if esegui(["ninja", "-C", str(COMPILAZIONE), obiettivo], timeout=900) != 0:
+        eseguibile = banco.binario(binario)
+        obiettivo = str(eseguibile.relative_to(banco.compilazione))
+        if esegui(["ninja", "-C", str(banco.compilazione), obiettivo], timeout=900) != 0:
             return "non compilato"
-        codice = esegui([str(eseguibile)], timeout=3 * tempi[binario] + 10, env=ambiente,
+        codice = esegui([str(eseguibile)], timeout=3 * tempi[binario] + 10, env=AMBIENTE_PROVE,
                         cwd=eseguibile.parent)
         if codice != 0:
             return "ucciso" if codice is not None else "ucciso (tempo)"
     return "sopravvissuto"
+
+
+def pianta(banco, m, interessati, tempi):
+    """One mutant planted in the bank's copy, built and tried; the file is put back after."""
+    bersaglio = banco.copia / m["file"]
+    originale = bersaglio.read_text(encoding="latin-1")
+    righe = originale.splitlines(keepends=True)
+    assert righe[m["riga"] - 1].rstrip("\n") == m["prima"]
+    righe[m["riga"] - 1] = m["dopo"] + "\n"
+    bersaglio.write_text("".join(righe), encoding="latin-1")
+    try:
+        return prova(banco, interessati, m["modulo"], tempi) if interessati else "sopravvissuto"
+    finally:
+        bersaglio.write_text(originale, encoding="latin-1")
 
 
 def riassunto(esiti, spariti, intestazione):
@@ -311,8 +354,11 @@ def main():
     argomenti.add_argument("--moduli", help="only these modules, comma-separated")
     argomenti.add_argument("--solo-propri", action="store_true",
                            help="run only each module's own test binary (quicker, narrower)")
+    argomenti.add_argument("--lavori", type=int, default=os.cpu_count() or 1,
+                           help="mutants tried at the same time, each in a copy of its own "
+                                "(default: one per processor)")
     argomenti.add_argument("--non-copiare", action="store_true",
-                           help="use build/mutanti/sorgenti as it is (e.g. with older tests)")
+                           help="use build/mutanti/1/sorgenti as it is (e.g. with older tests)")
     argomenti.add_argument("--solo-elenco", action="store_true", help="print the sample only")
     argomenti.add_argument("--riassunto", type=Path,
                            help="print the table of an earlier result file (esito.json) only")
@@ -338,52 +384,81 @@ def main():
 
     inizio = time.time()
     CARTELLA.mkdir(parents=True, exist_ok=True)
+    banchi = [Banco(n) for n in range(1, max(1, opzioni.lavori) + 1)]
+    # The first bank gets the tracked tree (or keeps its copy as it is), the others the first's.
     if not opzioni.non_copiare:
-        copia_albero()
+        copia_albero(RADICE, banchi[0], tracciati())
+    elenco = [str(f.relative_to(banchi[0].copia)) for f in banchi[0].copia.rglob("*")
+              if f.is_file()]
     propri = sorted({proprio(m["modulo"]) for m in mutanti})
-    if opzioni.solo_propri:
-        configura(f"tests/{b.removeprefix('test_')}/{b}" for b in propri)
-    else:
-        configura()
-    binari = propri if opzioni.solo_propri else binari_di_prova()
-    tempi = {}
-    for binario in binari:
-        eseguibile = percorso_binario(binario)
-        t = time.time()
-        if esegui([str(eseguibile)], timeout=900, cwd=eseguibile.parent,
-                  env=dict(os.environ, QT_QPA_PLATFORM="offscreen")) != 0:
-            sys.exit(f"{binario} fails on the unchanged sources: fix that first")
-        tempi[binario] = time.time() - t
-    chi = dipendenze(binari)
-    print(f"build and baseline run: {(time.time() - inizio) / 60:.1f} minutes", flush=True)
+    obiettivi = ([f"tests/{b.removeprefix('test_')}/{b}" for b in propri]
+                 if opzioni.solo_propri else [])
+    for banco in banchi:
+        if banco is not banchi[0]:
+            copia_albero(banchi[0].copia, banco, elenco)
+        configura(banco, obiettivi)
+    binari = propri if opzioni.solo_propri else binari_di_prova(banchi[0])
 
-    esiti = []
-    for numero, m in enumerate(mutanti, 1):
+    # Every binary once on the unchanged sources, in all banks at the same time: the time of
+    # each bounds its runs on a mutant, and a suite that cannot run beside itself shows here.
+    tempi = {}
+    with ThreadPoolExecutor(len(banchi)) as lavoratori:
+        for binario in binari:
+            def base(banco, binario=binario):
+                eseguibile = banco.binario(binario)
+                t = time.time()
+                codice = esegui([str(eseguibile)], timeout=900, cwd=eseguibile.parent,
+                                env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+                return codice, time.time() - t
+            esiti_base = list(lavoratori.map(base, banchi))
+            if any(codice != 0 for codice, _ in esiti_base):
+                sys.exit(f"{binario} fails on the unchanged sources: fix that first")
+            tempi[binario] = max(durata for _, durata in esiti_base)
+            print(f"  {binario}: {tempi[binario]:.1f} s", flush=True)
+    chi = dipendenze(banchi[0], binari)
+    print(f"build and baseline run: {(time.time() - inizio) / 60:.1f} minutes, "
+          f"{len(banchi)} workers", flush=True)
+
+    # Each worker takes the next mutant and a free bank; the list stays grouped by file, so
+    # consecutive mutants of one worker mostly rebuild the same object.
+    liberi = queue.Queue()
+    for banco in banchi:
+        liberi.put(banco)
+    esiti = [None] * len(mutanti)
+    fatti = 0
+    scrittura = threading.Lock()
+
+    def lavora(indice):
+        nonlocal fatti
+        m = mutanti[indice]
         if opzioni.minuti and time.time() - inizio > 60 * opzioni.minuti:
-            print(f"time limit: {len(mutanti) - numero + 1} mutants not run", flush=True)
-            break
-        bersaglio = COPIA / m["file"]
-        originale = bersaglio.read_text(encoding="latin-1")
-        righe = originale.splitlines(keepends=True)
-        assert righe[m["riga"] - 1].rstrip("\n") == m["prima"]
-        righe[m["riga"] - 1] = m["dopo"] + "\n"
-        bersaglio.write_text("".join(righe), encoding="latin-1")
+            return
         interessati = sorted(chi.get(m["file"], ()))
         if opzioni.solo_propri:
             interessati = [b for b in interessati if b == proprio(m["modulo"])]
+        banco = liberi.get()
         try:
-            esito = prova(interessati, m["modulo"], tempi) if interessati else "sopravvissuto"
+            esito = pianta(banco, m, interessati, tempi)
         finally:
-            bersaglio.write_text(originale, encoding="latin-1")
-        esiti.append(dict(m, esito=esito, binari=interessati))
-        print(f"[{numero}/{len(mutanti)}] {esito:15} {m['file']}:{m['riga']} {m['tipo']}",
-              flush=True)
-        (CARTELLA / f"{opzioni.nome}.json").write_text(
-            json.dumps(esiti, indent=1, ensure_ascii=False))
+            liberi.put(banco)
+        with scrittura:
+            esiti[indice] = dict(m, esito=esito, binari=interessati)
+            fatti += 1
+            print(f"[{fatti}/{len(mutanti)}] {esito:15} {m['file']}:{m['riga']} {m['tipo']}",
+                  flush=True)
+            (CARTELLA / f"{opzioni.nome}.json").write_text(
+                json.dumps([e for e in esiti if e], indent=1, ensure_ascii=False))
+
+    with ThreadPoolExecutor(len(banchi)) as lavoratori:
+        list(lavoratori.map(lavora, range(len(mutanti))))
+    esiti = [e for e in esiti if e]
+    if len(esiti) < len(mutanti):
+        print(f"time limit: {len(mutanti) - len(esiti)} mutants not run", flush=True)
 
     durata = time.time() - inizio
     righe = riassunto(esiti, spariti, f"seed {opzioni.seme}, {len(esiti)} of {len(mutanti)} mutants, "
-                      f"{durata / 60:.1f} minutes, load {os.getloadavg()[0]:.1f}")
+                      f"{durata / 60:.1f} minutes, {len(banchi)} workers, "
+                      f"load {os.getloadavg()[0]:.1f}")
     (CARTELLA / f"{opzioni.nome}.txt").write_text("\n".join(righe) + "\n")
     print("\n".join(righe))
     return 0
