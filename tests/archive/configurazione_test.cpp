@@ -1,9 +1,6 @@
 // Configuration from the registry export file and from the path files.
 
-#include <gtest/gtest.h>
 #include <unistd.h>
-
-#include <filesystem>
 
 #include "archive/configurazione.h"
 #include "archive/semaforo.h"

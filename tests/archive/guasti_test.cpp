@@ -3,15 +3,7 @@
 // bytes whole, releases the semaphore and leaks no file descriptor.
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <filesystem>
-#include <functional>
-#include <iterator>
-#include <string>
 
 #include "archive/configurazione.h"
 #include "archive/record.h"

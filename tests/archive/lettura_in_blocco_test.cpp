@@ -2,8 +2,6 @@
 // record areas, trace and errors for random reads (runs, jumps back, past the end of a file whose
 // last record is incomplete), with one read of the file per run.
 
-#include <gtest/gtest.h>
-
 #include <random>
 #include <tuple>
 

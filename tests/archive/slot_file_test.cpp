@@ -1,11 +1,6 @@
 // File number -> path through the catalogue, with the one-shot values and their messages;
 // the file slots on top of it: opens, records, deletion, text files.
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <vector>
-
 #include "archive/catalogo.h"
 #include "archive/configurazione.h"
 #include "archive/record.h"

@@ -2,12 +2,6 @@
 
 #include "archive/traccia.h"
 
-#include <exception>
-#include <new>
-#include <stdexcept>
-#include <string>
-#include <tuple>
-
 #include "archive/configurazione.h"
 #include "archive/domanda.h"
 #include "archive/slot_file.h"

@@ -1,9 +1,6 @@
-#include "dictionary/lettura.h"
-
-#include <gtest/gtest.h>
-
 #include <random>
-#include <string>
+
+#include "dictionary/lettura.h"
 
 #include "archive/traccia.h"
 #include "dictionary/buffers.h"
@@ -49,7 +46,6 @@ TEST_F(Lettura, TestoDelChiamanteEBufferCorti) {
     EXPECT_EQ(RepoR("DIPX$,00223,08,A,0,Q901"), "11");
     EXPECT_EQ(RepoR("DIPX$,00223,08,2,0,Q902"), "11.");
     EXPECT_EQ(RepoR("DIPX$,00225,08,A,0,Q903"), "");
-    EXPECT_EQ(RepoRN("DIPX$,00300,08,N,0,Q904"), 0);
 
     // A descriptor is interpreted afresh at every call, even at the same address.
     std::string descrittore = "DIPX$,00001,02,A,0,Q905";

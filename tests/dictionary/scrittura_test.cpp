@@ -2,15 +2,6 @@
 
 #include "dictionary/scrittura.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <functional>
-#include <set>
-#include <string>
-#include <tuple>
-#include <utility>
-
 #include "archive/traccia.h"
 #include "dictionary/buffers.h"
 #include "dictionary/descrittori.h"

@@ -1,11 +1,5 @@
 #include "dictionary/spostamento.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "support/prova_base.h"
 
 using dictionary::SPOSTAMENTO;

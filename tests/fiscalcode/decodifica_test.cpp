@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <optional>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "archive/slot_file.h"
 #include "fiscalcode/codice_fiscale.h"

@@ -1,8 +1,6 @@
-// The channel table: numbering, modes, records, text lines and appends on real files.
+// The channel table: numbering, modes and text lines on real files.
 
 #include "platform/canali.h"
-
-#include <gtest/gtest.h>
 
 #include "runtime/errore.h"
 #include "support/cartella_temporanea.h"
@@ -56,17 +54,7 @@ TEST_F(Canali, RigheDiTestoEAggiunte) {
     apriIngresso(2, p("lunga.txt"));
     EXPECT_TRUE(leggiRiga(2, riga) && riga == lunga);
     EXPECT_TRUE(leggiRiga(2, riga) && riga == "seconda" && fineFile(2));
-    chiudiTuttiICanali();
-
-    // Append channels, as the re-hire journal uses them: every write lands at the end of the
-    // file, also when another channel (another program) has appended meanwhile.
-    t.scrivi("G.JNL", "a\n");
-    apriAggiunta(1, p("G.JNL")), apriAggiunta(2, p("G.JNL"));
-    scriviInFondo(1, "bb\n"), scriviInFondo(2, "ccc\n"), scriviInFondo(1, "d\n");
-    std::string tutto(20, '.');
-    EXPECT_EQ(leggiFinoA(1, 0, tutto), 11u);
-    EXPECT_EQ(tutto.substr(0, 11), "a\nbb\nccc\nd\n");
-    EXPECT_EQ(erroreDi([&] { scriviBlocco(2, 0, "x"); }), runtime::ERR_MODO_FILE);
+    // Appends from many processes at once: the journal's many-process test.
 }
 
 }  // namespace

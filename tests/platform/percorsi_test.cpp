@@ -1,12 +1,10 @@
 // Program paths mapped onto the Linux file system: drives, folders, case, accented letters
 // (Windows-1252 in the program, UTF-8 on disk); the registry export that names the folders.
 
+#include <filesystem>
+
 #include "platform/percorsi.h"
 #include "platform/registro.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "runtime/errore.h"
 #include "support/cartella_temporanea.h"

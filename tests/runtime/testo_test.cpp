@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "runtime/errore.h"
 #include "runtime/intero16.h"

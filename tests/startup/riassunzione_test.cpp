@@ -2,11 +2,10 @@
 // checked on the rewritten record by the whole-run tests. The journal entry the re-hire writes
 // ahead of the worker record holds exactly the bytes before and after.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <nlohmann/json.hpp>
 #include <regex>
+
+#include <nlohmann/json.hpp>
 
 #include "archive/record.h"
 #include "archive/slot_file.h"

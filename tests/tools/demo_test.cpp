@@ -1,7 +1,5 @@
 // The demo installation's content and the builder blocks, in-process.
 
-#include <gtest/gtest.h>
-
 #include "archive/catalogo.h"
 #include "archive/record.h"
 #include "archive/slot_file.h"

@@ -1,17 +1,14 @@
-// Real processes under the semaphore: counters and an index, in-process and through vxarchivio,
-// while another walks the index; the journal; a holder killed. Index rewrites a kill interrupts
-// and the index against its data, through the tool's commands in-process.
+// Real processes under the semaphore (counters, an index, the journal, a holder killed); index
+// rewrites a kill interrupts and the index against its data, through the tool's commands.
 
-#include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <random>
 #include <set>
 #include <filesystem>
 #include <sstream>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "archive/record.h"
 #include "archive/semaforo.h"
@@ -208,7 +205,6 @@ TEST_F(Processi, UnaUccisioneLasciaIlVecchioIndiceOIlNuovoNelloStessoFile) {
 // it. 999999 is what next gives at the end of an index: the tool stores it nowhere, reports it
 // as a fault, and walks to the high key, not to that number. Keys out of order are damage.
 TEST_F(Processi, LaVerificaConIDatiIlNumero999999ELeChiaviFuoriOrdine) {
-    EXPECT_EQ(comando({"verifica", "dati"}), "0 OK\t20\n");
     comando({"esegui"}, "3\tK000000003\n3\tK000000004\n1\tK000000004\t5\n1\tK000000030\t30\n");
     EXPECT_EQ(comando({"verifica", "dati"}),
               "1 K000000004\t5\tNEL RECORD LA CHIAVE E' K000000005\n"
@@ -229,7 +225,6 @@ TEST_F(Processi, LaVerificaConIDatiIlNumero999999ELeChiaviFuoriOrdine) {
     archive::FAIOPEN(INDICE_DATI);
     isam::ISAM(INDICE_DATI, chiave('K', 0, 0), isam::ISAM_INSERISCI, 999999);  // another program's entry
     archive::CHIUDIFILE(0);
-    EXPECT_EQ(comando({"trova", chiave('K', 0, 0)}), "0 999999\n");
     const std::string elenco = comando({"elenca"});
     EXPECT_EQ(std::count(elenco.begin(), elenco.end(), '\n'), 21) << elenco;  // past 999999 to the high key
     // Two keys of the leaf swapped: the walk stops on the damage, not quietly at the end.
