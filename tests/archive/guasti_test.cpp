@@ -1,6 +1,5 @@
-// Disk failures injected into the file layer: every failing call of a record update and of
-// the end of the run ends in the error report with the error of its errno, leaves the stored
-// bytes whole, releases the semaphore and leaks no file descriptor.
+// Disk failures injected into every call of a record update and of the end of the run: the report
+// with the errno's error, the stored bytes whole, the semaphore released, no descriptor leaked.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -32,10 +31,7 @@ long descrittoriAperti() {
 class Guasti : public supporto::ProvaArchivio {
   protected:
     Guasti() : ProvaArchivio({{2, "DIP.DAT", 40}}) {}
-    void TearDown() override {
-        platform::disarmaGuasti();
-        ProvaBase::TearDown();
-    }
+    void TearDown() override { platform::disarmaGuasti(), ProvaBase::TearDown(); }
 
     // True when no other process holds the archive semaphore now.
     bool semaforoLibero() const {
@@ -47,9 +43,8 @@ class Guasti : public supporto::ProvaArchivio {
         return libero;
     }
 
-    // Every call of every kind that `azione` makes (at least `almeno`, counted on a clean run)
-    // fails once with every errno, behind the event boundary: the report shows its error, no
-    // descriptor leaks, the semaphore is free, then `controlla`.
+    // Every call of `azione` (at least `almeno`, counted on a clean run) fails once with every
+    // errno behind the event boundary; then `controlla`.
     void ogniGuasto(const std::function<void()>& prepara, const std::function<void()>& azione,
                     const std::function<void(Chiamata)>& controlla, int almeno) {
         int provati = 0;
@@ -124,9 +119,8 @@ TEST_F(Guasti, FineDelGiroRiscriveIlFileDiTaskPerIntero) {
     EXPECT_FALSE(a.esiste(TASK));
 }
 
-// A file held by another program (EBUSY is what an SMB client gets while a Windows program
-// holds it locked against every other opening): the semaphore waits for it silently, any
-// other file is error 70; a semaphore without permission is no wait but error 75.
+// EBUSY (an SMB client's answer while a Windows program holds the file unshared): the semaphore
+// waits silently, any other file is error 70; a semaphore without permission is error 75.
 TEST_F(Guasti, SoloIlSemaforoAttendeChiLoTiene) {
     const auto semaforo = [] { archive::APRISEMA(); };
     const auto dati = [] { archive::FAIOPEN(2); };  // the catalogue is open no. 1

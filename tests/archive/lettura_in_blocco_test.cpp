@@ -1,6 +1,5 @@
 // Reads in runs, and views into them, against LEGGIREC one record at a time: the same results,
-// record areas, trace and errors for random reads (runs, jumps back, past the end of a file whose
-// last record is incomplete), with one read of the file per run.
+// areas, trace and errors for random reads (runs, jumps back, past an incomplete last record).
 
 #include <random>
 #include <tuple>
@@ -29,10 +28,7 @@ class LetturaInBlocco : public supporto::ProvaArchivio {
             archive::FAIOPEN(n);
         }
     }
-    void TearDown() override {
-        platform::fermaViaggi();
-        ProvaBase::TearDown();
-    }
+    void TearDown() override { platform::fermaViaggi(), ProvaBase::TearDown(); }
 };
 
 TEST_F(LetturaInBlocco, ComeLeLettureSingoleConUnaLetturaPerBlocco) {
@@ -57,8 +53,7 @@ TEST_F(LetturaInBlocco, ComeLeLettureSingoleConUnaLetturaPerBlocco) {
             ASSERT_EQ(stato(errore, esito), singola) << n << " " << r << " " << ultimo;
             if (passo == 200) archive::AREAREC[static_cast<size_t>(n)].pop_back();
         }
-        // A scan: each run is one read; the incomplete record is read with the last run and
-        // alone, each time followed by the read that finds the end.
+        // A scan: one read per run; the incomplete record with the last run and alone, then the end.
         archive::LetturaInBlocco scansione(n);
         platform::contaViaggi();
         for (r = 1; scansione.leggi(r, 1e15) == 0;) ++r;
@@ -67,8 +62,7 @@ TEST_F(LetturaInBlocco, ComeLeLettureSingoleConUnaLetturaPerBlocco) {
     }
 }
 
-// Views: the same record area wherever the reading ends (end of file, an error, fine(), the
-// reader going away).
+// Views: the same record area wherever the reading ends (end, error, fine(), the reader gone).
 TEST_F(LetturaInBlocco, LeVisteComeLeLettureSingole) {
     std::mt19937 rng(23);
     std::string& area = archive::AREAREC[2];

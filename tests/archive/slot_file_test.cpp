@@ -1,5 +1,4 @@
-// File number -> path through the catalogue, with the one-shot values and their messages;
-// the file slots on top of it: opens, records, deletion, text files.
+// File number -> path through the catalogue and the one-shot values; the file slots on top.
 
 #include "archive/catalogo.h"
 #include "archive/configurazione.h"
@@ -15,8 +14,7 @@ using namespace archive;
 
 namespace {
 
-using supporto::codiceFine;
-using supporto::erroreDi;
+using supporto::codiceFine, supporto::erroreDi;
 class Slot : public supporto::ProvaArchivio {
   protected:
     Slot() : ProvaArchivio({{1, "DITTE.DAT", 8}, {2, "DITTA###\\DIP.DAT", 4}, {3, "PIANO.DAT", 10},
@@ -25,9 +23,8 @@ class Slot : public supporto::ProvaArchivio {
                             {11, "ZERO.DAT", 0}, {20, "TESTO.TXT", 1}}) {}
 };
 
-// The one-shot values fill their placeholders and are then used up; the others are
-// normalised but kept for the next open. A value missing is a message and the end, closing
-// every file.
+// The one-shot values fill their placeholders and are used up; the others are normalised and
+// kept. A value missing is a message and the end, closing every file.
 TEST_F(Slot, SegnapostiRiempitiENormalizzati) {
     using Valori = std::array<std::string, 5>;  // company, year, region, province, drive
     std::string* const valori[] = {&DITTAOPEN, &ANNOOPEN, &REGIONEOPEN, &PROVINCIAOPEN, &DISCOOPEN};

@@ -12,9 +12,7 @@
 
 namespace {
 
-using platform::Pulsanti;
-using platform::Risposta;
-using supporto::codiceFine;
+using platform::Pulsanti, platform::Risposta, supporto::codiceFine;
 
 class Traccia : public supporto::ProvaBase {};
 class Domanda : public supporto::ProvaBase {};
@@ -96,8 +94,7 @@ TEST_F(Domanda, StarsSplitLinesAndTheBoxDefaultsToNo) {
 }
 
 TEST(ControllaData, CalendarRulesPaddingAndNonDigits) {
-    // Date, result, the caller's text afterwards. The calendar's months and leap years are
-    // checked through the table window too.
+    // Date, result, the caller's text afterwards (months and leap years: the table window too).
     // clang-format off
     const std::tuple<std::string, double, std::string> casi[] = {
         {"29022000", 0, "29022000"}, {"29021900", 1, "29021900"}, {"32012024", 1, "32012024"}, {"01132024", 1, "01132024"},

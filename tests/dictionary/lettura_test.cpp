@@ -55,8 +55,7 @@ TEST_F(Lettura, TestoDelChiamanteEBufferCorti) {
     EXPECT_EQ(RepoR(descrittore), "DE");
 }
 
-// A descriptor taken apart once reads what RepoR reads, for every kind of field, from random
-// records, short ones included (errors and trace entry alike).
+// A descriptor taken apart once reads what RepoR reads from random records (errors, trace alike).
 TEST_F(Lettura, CampoLettoLeggeComeRepoR) {
     std::mt19937 rng(5);
     for (const char* d : {P001, P002, T001, T261, P035, P069, P240}) {

@@ -52,9 +52,8 @@ TEST_F(Scrittura, FormeMemorizzate) {
     EXPECT_EQ(DIPX_S, std::string(222, ' ') + "12");
 }
 
-// Reads and writes record themselves in the trace only when they fail: an occurrence past 16
-// bits, or a write starting past the end of its buffer, ends in the error report with their
-// name and the buffer kept. An unknown buffer name is the repository message and the end.
+// An occurrence past 16 bits, or a write past the end of its buffer: the report, with the name in
+// the trace and the buffer kept. An unknown buffer name is the repository message and the end.
 TEST_F(Scrittura, ErroriETraccia) {
     F24X_S = std::string(40000, '0'), DIPX_S = std::string(100, ' ');
     const int ERRORE = platform::USCITA_ERRORE, MESSAGGIO = platform::USCITA_MESSAGGIO;
@@ -93,8 +92,7 @@ TEST_F(Scrittura, AndataERitorno) {
                 const std::string numero = cifre.substr(0, static_cast<size_t>(disponibili));
                 std::string testo = std::string(static_cast<size_t>(std::max(0, k - disponibili + 1)), '0') + numero;
                 if (k > 0) testo.insert(testo.size() - static_cast<size_t>(k), ".");
-                // One more decimal: below, at and above the half. Digits end below 9, so
-                // rounding up never carries out of the field.
+                // One more decimal: below, at and above the half (no carry: digits end below 9).
                 for (char extra : {'4', '5', '6'}) {
                     const std::string scritto = (negativo ? "-" : "") + testo + (k == 0 ? "" : std::string(1, extra));
                     std::string atteso = (negativo ? "-" : "") + testo;
@@ -134,9 +132,8 @@ TEST(FormatoNumeri, ArrotondaEspandinumIntero) {
     EXPECT_EQ(runtime::VAL(ARROTONDA_S(1e300, 2)), 1e300);
     EXPECT_EQ(runtime::VAL(ARROTONDA_S(-2.5e-150, 2)), 0);
 
-    // The sign stays in front; nothing to expand is left as it was, commas included; an exponent
-    // no double has stays as typed (reading it is the overflow it is), a malformed one raises
-    // nothing. The long and one-digit exponents came from fuzzing.
+    // The sign in front; nothing to expand left as it was; an exponent no double has stays as typed,
+    // a malformed one raises nothing. The long and one-digit exponents came from fuzzing.
     const std::pair<std::string, std::string> espansi[] = {
         {"-1.5E+16", "-015" + std::string(15, '0') + ".0"},
         {"5E-07", "0.00000050"}, {"-1.25E-03", "-0.001250"}, {"2,5E+02", "0250.0"},

@@ -1,9 +1,6 @@
-// Long random runs of inserts, finds, nexts and deletes, compared at every step with an
-// ordered map; the structure check runs after the writes, and the range walk is compared with
-// repeated next calls as the tree grows and shrinks.
+// Long random runs of inserts, finds, nexts and deletes against an ordered map, with the structure
+// check and the range walk compared with repeated next calls as the tree grows and shrinks.
 
-#include <functional>
-#include <map>
 #include <random>
 
 #include "indice_prova.h"
@@ -46,8 +43,7 @@ class Casuale : public prova::ProvaIsam {
         return false;
     }
 
-    // `esistenti`: percentage of steps on a key already stored (so that deletes hit). The
-    // structure check reads every block: after every 300th write keeps the run short.
+    // `esistenti`: percentage of steps on a stored key. The structure check every 300th write.
     void giro(int quante, const Passo& p, unsigned esistenti, const std::function<std::string()>& chiave, bool fino_a_vuoto = false) {
         const double file = prova::IDX10;
         for (int i = 0; (i < quante || (fino_a_vuoto && !mappa.empty())) && !HasFailure(); ++i) {
@@ -77,8 +73,7 @@ class Casuale : public prova::ProvaIsam {
         l.emplace_back(isam::CHIAVEISAM_S, 0);
         return l;
     }
-    // The range walk gives the keys of next calls; a whole walk reads each leaf once, with the
-    // root and level-2 block of each step.
+    // A whole walk reads each leaf once, with the root and level-2 block of each step.
     void intervalli(double file, const std::string& k) {
         const long radice = isam::vociUsate(byte(file).substr(0, 17 * 128), isam::Formato{10});
         picco = std::max(picco, radice);

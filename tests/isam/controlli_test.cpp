@@ -4,8 +4,7 @@
 #include "indice_prova.h"
 #include "runtime/errore.h"
 
-using isam::ISAM;
-using prova::IDX10;
+using isam::ISAM, prova::IDX10;
 
 namespace {
 

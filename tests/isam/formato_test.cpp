@@ -2,10 +2,7 @@
 
 #include "indice_prova.h"
 
-using isam::ISAM;
-using prova::blocco;
-using prova::IDX3;
-using prova::voce;
+using isam::ISAM, prova::blocco, prova::IDX3, prova::voce;
 
 namespace {
 

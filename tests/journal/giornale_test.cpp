@@ -8,8 +8,6 @@
 #include "installazione_giornale.h"
 #include "journal/base64.h"
 #include "journal/giornale.h"
-#include "platform/guasti.h"
-#include "tools/comandi.h"
 
 namespace {
 

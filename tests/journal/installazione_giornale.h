@@ -25,10 +25,7 @@ class InstallazioneGiornale : public supporto::ProvaBase {
             if (e.path().filename() == "DIPEND.DAT") fileDipendenti = e.path();
         cartellaArchivio = std::filesystem::path(fileDipendenti).parent_path();
     }
-    void TearDown() override {
-        platform::disarmaGuasti();
-        ProvaBase::TearDown();
-    }
+    void TearDown() override { platform::disarmaGuasti(), ProvaBase::TearDown(); }
 
     std::string dipendenti() const { return supporto::leggiFile(fileDipendenti); }
     std::string record(long n) const { return dipendenti().substr((n - 1) * 16128, 16128); }

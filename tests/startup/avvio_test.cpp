@@ -1,5 +1,4 @@
-// The whole run in-process, on a fresh demo installation, with the windows scripted: the
-// selection window returns keys, the page list leaves or picks, the table is closed.
+// The whole run in-process on a fresh demo installation, the windows scripted.
 
 #include "archive/slot_file.h"
 #include "archive/traccia.h"
@@ -10,14 +9,10 @@
 #include "platform/fine_programma.h"
 #include "startup/avvio.h"
 #include "startup/riassunzione.h"
-#include "support/prova_base.h"
 #include "windows/common/scambio.h"
 
 namespace fs = std::filesystem;
-using platform::Icona;
-using platform::Risposta;
-using windows::ESITO_I;
-using windows::SCAMBIO_S;
+using platform::Icona, platform::Risposta, windows::ESITO_I, windows::SCAMBIO_S;
 
 namespace {
 
@@ -41,10 +36,7 @@ class Avvio : public prove::InstallazioneGiornale {
         });
         prima = istantanea();
     }
-    void TearDown() override {
-        startup::azzeraAvvio();
-        InstallazioneGiornale::TearDown();
-    }
+    void TearDown() override { startup::azzeraAvvio(), InstallazioneGiornale::TearDown(); }
 
     // Every file of the installation but the task file, which every run writes back.
     std::map<std::string, std::string> istantanea() const {
@@ -127,8 +119,7 @@ TEST_F(Avvio, UnaPaginaScelta_LaTabellaLavoraSulDipendenteEChiudendolaFinisce) {
     EXPECT_TRUE(ui().messaggi.empty() && istantanea() == prima);
 }
 
-// A rebuild of the worker index killed after its marker: the program finishes it first. Then
-// "No" to the question writes nothing: the installation is as before the kill.
+// An index rebuild killed after its marker is finished first; then "No" writes nothing.
 TEST_F(Avvio, UnaRiscritturaInterrottaDellIndiceSiCompletaAllAvvioERispostaNo) {
     const std::string indice = cartellaArchivio + "/DIPEND.IDX", buono = supporto::leggiFile(indice);
     supporto::scriviFile(indice + ".NUOVO", buono);

@@ -1,6 +1,5 @@
-// The re-hire eligibility rules on the worker record buffer alone; what a re-hire clears is
-// checked on the rewritten record by the whole-run tests. The journal entry the re-hire writes
-// ahead of the worker record holds exactly the bytes before and after.
+// The re-hire rules on the worker buffer alone (the clearing: the whole-run tests); the journal
+// entry written ahead of the worker record holds exactly the bytes before and after.
 
 #include <algorithm>
 #include <regex>
@@ -16,7 +15,6 @@
 #include "journal/differenze.h"
 #include "journal/installazione_giornale.h"
 #include "startup/riassunzione.h"
-#include "support/prova_base.h"
 
 namespace {
 

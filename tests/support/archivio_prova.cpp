@@ -31,8 +31,7 @@ ArchivioProva::ArchivioProva(const std::vector<VoceCatalogo>& voci) {
     ambiente("PONTEVAL_REGISTRO", fileRegistro());
     ambiente("XDG_RUNTIME_DIR", tmp_.file("run"));
     preparaUnitaC();
-    cartella(ARCHIVI);
-    cartella(PROGRAMMI);
+    cartella(ARCHIVI), cartella(PROGRAMMI);
     impostaGlobali();
     for (const auto& v : voci) catalogo(v);
     if (voci.empty()) scrivi(std::string(ARCHIVI) + "\\QZBASE.DAT", "");
@@ -52,14 +51,11 @@ void ArchivioProva::ambiente(const std::string& nome, const std::string& valore)
 }
 
 void ArchivioProva::impostaGlobali() const {
-    archive::PERCORSOARCHIVI = ARCHIVI;
-    archive::PERCORSOPROGRAMMI = PROGRAMMI;
-    archive::NOMEPROGRAMMA = "VXMIRA";
-    archive::NOMEPROGETTO = "VXMIRA";
+    archive::PERCORSOARCHIVI = ARCHIVI, archive::PERCORSOPROGRAMMI = PROGRAMMI;
+    archive::NOMEPROGRAMMA = archive::NOMEPROGETTO = "VXMIRA";
 }
 
 void ArchivioProva::recordGrezzo(int numero, const std::string& record) {
-    if (numero < 1) throw std::invalid_argument("file number below 1");
     if (record_.size() < static_cast<size_t>(numero))
         record_.resize(static_cast<size_t>(numero), std::string(79, ' '));
     record_[static_cast<size_t>(numero) - 1] = record;
@@ -73,6 +69,5 @@ std::string ArchivioProva::locale(const std::string& percorso) const {
                           (!percorso.empty() && (percorso[0] == '/' || percorso[0] == '\\'));
     return platform::percorsoLocale(assoluto ? percorso : std::string(ARCHIVI) + "\\" + percorso);
 }
-
 
 }  // namespace supporto

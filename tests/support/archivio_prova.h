@@ -1,10 +1,8 @@
 #pragma once
-// A temporary installation for tests that use the archive: the drive root ($PONTEVAL_UNITA,
-// so C:\X is <tmp>/unita/C/X), C:\ARCHIVI with QZBASE.DAT, C:\PROGRAMMI, the registry file
-// ($PONTEVAL_REGISTRO, absent until written) and $XDG_RUNTIME_DIR for the previous-instance
-// lock. Everything is put back (environment, open files, globals) when the object goes.
-// A fixture member is built before ProvaBase::SetUp resets the globals: call impostaGlobali()
-// after the base SetUp (or build the installation inside the test).
+// A temporary installation: the drive root ($PONTEVAL_UNITA: C:\X is <tmp>/unita/C/X), C:\ARCHIVI
+// with QZBASE.DAT, C:\PROGRAMMI, the registry file ($PONTEVAL_REGISTRO) and $XDG_RUNTIME_DIR for
+// the instance lock, all put back when it goes. A fixture member is built before ProvaBase::SetUp
+// resets the globals: call impostaGlobali() after it.
 
 #include <filesystem>
 #include <optional>
@@ -21,9 +19,9 @@ namespace supporto {
 std::string recordCatalogo(const std::string& modello, int lunghezza);
 
 struct VoceCatalogo {
-    int numero;           // file number, 1..600
+    int numero;  // 1..600
     std::string modello;  // path template, at most 29 characters
-    int lunghezza;        // record length
+    int lunghezza;
 };
 
 class ArchivioProva {

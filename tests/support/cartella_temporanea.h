@@ -5,8 +5,7 @@
 
 namespace supporto {
 
-// Writes bytes to a file, creating its folders (a failure throws); reads them back ("" when the
-// file does not exist).
+// Writes bytes, creating the folders (a failure throws); reads them back ("" when missing).
 void scriviFile(const std::string& percorso, const std::string& contenuto);
 std::string leggiFile(const std::string& percorso);
 

@@ -18,8 +18,7 @@ Risposta ServiziScriptati::messaggio(const platform::Messaggio& m) {
 
 void ServiziScriptati::mostraModale(const std::string& nome, const std::function<void()>&) {
     modali.push_back(nome);
-    auto it = finestre_.find(nome);
-    if (it != finestre_.end()) return it->second();
+    if (auto it = finestre_.find(nome); it != finestre_.end()) return it->second();
     ADD_FAILURE() << "window \"" << nome << "\" shown modally, but no test action is registered";
 }
 

@@ -3,11 +3,9 @@
 
 #include <random>
 #include <set>
-#include <filesystem>
 #include <sstream>
 
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "archive/record.h"
@@ -201,9 +199,8 @@ TEST_F(Processi, UnaUccisioneLasciaIlVecchioIndiceOIlNuovoNelloStessoFile) {
     }
 }
 
-// The structure can be sound while entries point at the wrong workers: only the data shows
-// it. 999999 is what next gives at the end of an index: the tool stores it nowhere, reports it
-// as a fault, and walks to the high key, not to that number. Keys out of order are damage.
+// A sound structure can point at the wrong workers: only the data shows it. 999999 (next's end
+// of index) is stored nowhere, reported, walked past to the high key. Keys out of order: damage.
 TEST_F(Processi, LaVerificaConIDatiIlNumero999999ELeChiaviFuoriOrdine) {
     comando({"esegui"}, "3\tK000000003\n3\tK000000004\n1\tK000000004\t5\n1\tK000000030\t30\n");
     EXPECT_EQ(comando({"verifica", "dati"}),

@@ -1,11 +1,9 @@
 // vxarchivio through the real executable, on demo installations in temporary folders.
 
 #include <gtest/gtest.h>
-#include <filesystem>
 #include <memory>
 
 #include "esecuzione.h"
-#include "support/cartella_temporanea.h"
 
 namespace {
 
@@ -39,12 +37,10 @@ TEST_F(Vxarchivio, LaDemoRifiutaUnaCartellaPiena) {
     EXPECT_TRUE(prove::contenuto(cartella_.file("piena")).size() == 1 && !fs::exists(cartella_.file("piena.in-costruzione")));
 }
 
-// Commands in order on one archive: exit code and output ("" for any); wrong input exits 2
-// with one clear line on stderr and writes nothing.
+// Commands in order: exit code and output ("" any); wrong input: 2, one line on stderr, no write.
 TEST_F(Vxarchivio, ComandiInOrdineEInputErrati) {
     auto prima = prove::contenuto(archivio_);
-    // A bulk script with one bad line runs nothing: a short key, a record number past the six
-    // digits an index entry holds.
+    // A script with one bad line (short key, record past six digits) runs nothing.
     for (const char* riga : {"2\t001\n", "1\t0019999999\t1000000\n"}) {
         const auto script = esegui({"isam", "esegui", "7"}, std::string("3\t0010000001\n") + riga);
         EXPECT_TRUE(script.codice == 2 && script.err.find("riga 2") != std::string::npos) << script.err;
