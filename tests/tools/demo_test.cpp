@@ -47,7 +47,8 @@ TEST(Costruttore, RecordDiCatalogoEDiDefinizioneECodiceFiscale) {
     tools::RigaDefinizione riga;
     riga.descrizione = "POSIZIONE ENPALS", riga.lunghezza = 1, riga.tipo = 'N', riga.posizione = 2401;
     riga.aiuto = 10, riga.archivio = 998, riga.setCaratteri = 12;
-    EXPECT_EQ(runtime::MID(tools::recordDefinizione(riga), 4, 36), "POSIZIONE ENPALS          01N    012");
+    const std::string r = tools::recordDefinizione(riga);
+    EXPECT_EQ(runtime::MID(r, 4, 36) + runtime::MID(r, 43, 12), "POSIZIONE ENPALS          01N    012998 00102401");
     // Four consonants in the name: first, third and fourth; women add 40 to the day.
     EXPECT_EQ(tools::codiceFiscale("ROSSI", "FRANCESCA", "05071982", 'F', "H501").substr(0, 15), "RSSFNC82L45H501");
     EXPECT_EQ(tools::codiceFiscale("FO", "LI", "01011990", 'M', "F205").substr(0, 6), "FOXLIX");
