@@ -50,7 +50,13 @@ TEST_F(Controlli, InizializzaApreIlFileELasciaSoloLaRadice) {
     EXPECT_TRUE(ui().messaggi.empty());
     const std::string radice = prova::blocco(10, '1', {});
     EXPECT_EQ(a.leggi("DITTA012\\IDXD.DAT"), radice);
-    EXPECT_NE(archive::CANALE[11], 0);  // a grown index reset to its root alone: the format test
+    EXPECT_NE(archive::CANALE[11], 0);
+    // A grown index goes back to its root alone; find and next see it empty.
+    nuovoIndice(IDX10);
+    for (int i = 0; i < 300; ++i) ISAM(IDX10, "K" + std::to_string(100000000 + i), 1, i + 1);
+    nuovoIndice(IDX10);
+    EXPECT_EQ(byte(IDX10), radice);
+    EXPECT_TRUE(ISAM(IDX10, K10, isam::ISAM_TROVA, 0) == -1 && ISAM(IDX10, K10, isam::ISAM_SUCCESSIVA, 0) == isam::ISAM_FINE);
     // A record length that no key length fits: refused before the file is deleted.
     scriviByte(prova::IDX_STORTO, "dati");
     EXPECT_EQ(ISAM(prova::IDX_STORTO, "", isam::ISAM_INIZIALIZZA, 0), -1);

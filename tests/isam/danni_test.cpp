@@ -68,6 +68,7 @@ TEST_F(Danni, RadicePienaRifiutaCioCheLeServirebbeSenzaScrivere) {
 TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
     duecento();
     const std::string sano = byte(IDX3);
+    EXPECT_TRUE(isam::indiceSano(IDX3));
     auto danno = [&](long posizione, const std::string& byte) {
         return std::string(sano).replace(static_cast<size_t>(posizione), byte.size(), byte);
     };
