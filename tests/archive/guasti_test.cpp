@@ -1,17 +1,8 @@
-// Disk failures injected into the file layer: every failing call of a record update and of
-// the end of the run ends in the error report with the error of its errno, leaves the stored
-// bytes whole, releases the semaphore and leaks no file descriptor.
+// Disk failures injected into every call of a record update and of the end of the run: the report
+// with the errno's error, the stored bytes whole, the semaphore released, no descriptor leaked.
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <filesystem>
-#include <functional>
-#include <iterator>
-#include <string>
 
 #include "archive/configurazione.h"
 #include "archive/record.h"
@@ -22,7 +13,6 @@
 #include "platform/fine_programma.h"
 #include "platform/guasti.h"
 #include "support/archivio_prova.h"
-#include "support/prova_base.h"
 
 using platform::Chiamata;
 
@@ -38,18 +28,10 @@ long descrittoriAperti() {
     return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
 }
 
-class Guasti : public supporto::ProvaBase {
+class Guasti : public supporto::ProvaArchivio {
   protected:
-    supporto::ArchivioProva a{{{2, "DIP.DAT", 40}}};
-
-    void SetUp() override {
-        ProvaBase::SetUp();
-        a.impostaGlobali();
-    }
-    void TearDown() override {
-        platform::disarmaGuasti();
-        ProvaBase::TearDown();
-    }
+    Guasti() : ProvaArchivio({{2, "DIP.DAT", 40}}) {}
+    void TearDown() override { platform::disarmaGuasti(), ProvaBase::TearDown(); }
 
     // True when no other process holds the archive semaphore now.
     bool semaforoLibero() const {
@@ -61,9 +43,8 @@ class Guasti : public supporto::ProvaBase {
         return libero;
     }
 
-    // Every call of every kind that `azione` makes (at least `almeno`, counted on a clean run)
-    // fails once with every errno, behind the event boundary: the report shows its error, no
-    // descriptor leaks, the semaphore is free, then `controlla`.
+    // Every call of `azione` (at least `almeno`, counted on a clean run) fails once with every
+    // errno behind the event boundary; then `controlla`.
     void ogniGuasto(const std::function<void()>& prepara, const std::function<void()>& azione,
                     const std::function<void(Chiamata)>& controlla, int almeno) {
         int provati = 0;
@@ -73,18 +54,15 @@ class Guasti : public supporto::ProvaBase {
             supporto::codiceEvento(azione);
             for (int n = platform::chiamateContate(k); n > 0; --n)
                 for (const auto& [codiceErrno, numero] : CODICI) {
-                    SCOPED_TRACE(std::to_string(static_cast<int>(k)) + " n. " + std::to_string(n) +
-                                 " errno " + std::to_string(codiceErrno));
-                    prepara();
-                    ui().messaggi.clear();
+                    SCOPED_TRACE(std::to_string(static_cast<int>(k)) + " n. " + std::to_string(n) + " errno " + std::to_string(codiceErrno));
+                    prepara(), ui().messaggi.clear();
                     const long prima = descrittoriAperti();
                     platform::armaGuasto(k, n, codiceErrno);
                     EXPECT_EQ(supporto::codiceEvento(azione), platform::USCITA_ERRORE);
                     platform::disarmaGuasti();
                     EXPECT_EQ(descrittoriAperti(), prima);
                     EXPECT_TRUE(semaforoLibero());
-                    EXPECT_EQ(ui().primoTesto().rfind("Errore " + std::to_string(numero) + " ", 0),
-                              0u);
+                    EXPECT_EQ(ui().primoTesto().rfind("Errore " + std::to_string(numero) + " ", 0), 0u);
                     controlla(k);
                     ++provati;
                 }
@@ -95,18 +73,13 @@ class Guasti : public supporto::ProvaBase {
 
 TEST_F(Guasti, AggiornamentoDiUnRecordSottoSemaforo) {
     auto aggiorna = [] {
-        archive::APRISEMA();
-        archive::FAIOPEN(2);
+        archive::APRISEMA(), archive::FAIOPEN(2);
         ASSERT_EQ(archive::LEGGIREC(2, 2), 0);
-        archive::SCRIVIREC(2, 2, NUOVO);
-        archive::CHIUDIFILE(2);
-        archive::CHIUDISEMA();
+        archive::SCRIVIREC(2, 2, NUOVO), archive::CHIUDIFILE(2), archive::CHIUDISEMA();
     };
     // The write is one call: until it succeeds the old record is whole.
-    const auto controlla = [&](Chiamata c) {
-        EXPECT_EQ(a.leggi("DIP.DAT"), A + (c == Chiamata::Sincronia ? NUOVO : VECCHIO) + C);
-    };
-    ogniGuasto([&] { a.scrivi("DIP.DAT", A + VECCHIO + C); }, aggiorna, controlla, 8);
+    ogniGuasto([&] { a.scrivi("DIP.DAT", A + VECCHIO + C); }, aggiorna,
+               [&](Chiamata c) { EXPECT_EQ(a.leggi("DIP.DAT"), A + (c == Chiamata::Sincronia ? NUOVO : VECCHIO) + C); }, 8);
     // A failed read leaves the record area as it was.
     archive::FAIOPEN(2);
     platform::armaGuasto(Chiamata::Lettura, 2, EIO);
@@ -117,31 +90,21 @@ TEST_F(Guasti, AggiornamentoDiUnRecordSottoSemaforo) {
 
 TEST_F(Guasti, FineDelGiroRiscriveIlFileDiTaskPerIntero) {
     const std::string vecchio = "AB" + std::string(98, ' ') + "\r\n";
-    auto prepara = [&] {
-        a.scrivi(TASK, vecchio);
-        a.scrivi("DIP.DAT", A);
-        archive::CODICETASK = "CD";
-    };
+    auto prepara = [&] { a.scrivi(TASK, vecchio), a.scrivi("DIP.DAT", A), archive::CODICETASK = "CD"; };
     // A file written during the run is still open at the end: its flush is part of it.
-    auto termina = [] {
-        archive::FAIOPEN(2);
-        archive::SCRIVIREC(2, 1, std::string(40, 'A'));
-        archive::CHIUDISEMA();  // never opened: nothing to close
-        archive::TERMINA();
+    auto termina = [] {  // the semaphore was never opened: nothing to close
+        archive::FAIOPEN(2), archive::SCRIVIREC(2, 1, std::string(40, 'A')), archive::CHIUDISEMA(), archive::TERMINA();
     };
     const std::string cartella = std::filesystem::path(a.locale(TASK)).parent_path();
     // Opens, writes, the three flushes (temporary, folder, file 2) and the rename at least.
-    ogniGuasto(
-        prepara, termina,
-        [&](Chiamata) {
+    ogniGuasto(prepara, termina, [&](Chiamata) {
             const std::string ora = a.leggi(TASK);
             EXPECT_TRUE(ora == vecchio || ora == "CD" + vecchio.substr(2)) << ora;
             // Nothing but the task file is left in its folder.
             auto it = std::filesystem::directory_iterator(cartella);
             EXPECT_EQ(it->path().filename(), "VXSTASK.INI");
             EXPECT_EQ(++it, std::filesystem::directory_iterator());
-        },
-        6);
+        }, 6);
 
     // Without failures: the code padded to 100, every file closed; no task file, none written.
     for (const char* codice : {"CD", ""}) {
@@ -156,24 +119,18 @@ TEST_F(Guasti, FineDelGiroRiscriveIlFileDiTaskPerIntero) {
     EXPECT_FALSE(a.esiste(TASK));
 }
 
-// A file held by another program (EBUSY is what an SMB client gets while a Windows program
-// holds it locked against every other opening): the semaphore waits for it silently, any
-// other file is error 70; a semaphore without permission is no wait but error 75.
+// EBUSY (an SMB client's answer while a Windows program holds the file unshared): the semaphore
+// waits silently, any other file is error 70; a semaphore without permission is error 75.
 TEST_F(Guasti, SoloIlSemaforoAttendeChiLoTiene) {
     const auto semaforo = [] { archive::APRISEMA(); };
     const auto dati = [] { archive::FAIOPEN(2); };  // the catalogue is open no. 1
     const struct {
-        int ennesima, codiceErrno;
-        std::function<void()> azione;
-        int fine, aperture;
-        std::string primo;
+        int ennesima, codiceErrno; std::function<void()> azione; int fine, aperture; std::string primo;
     } casi[] = {{1, EACCES, semaforo, platform::USCITA_ERRORE, 1, "Errore 75 "},
                 {2, EBUSY, dati, platform::USCITA_ERRORE, 2, "Errore 70 "},
                 {1, EBUSY, semaforo, -1, 2, ""}};
     for (const auto& c : casi) {
-        archive::azzeraSlot();
-        archive::azzeraTraccia();
-        ui().messaggi.clear();
+        archive::azzeraSlot(), archive::azzeraTraccia(), ui().messaggi.clear();
         platform::armaGuasto(Chiamata::Apertura, c.ennesima, c.codiceErrno);
         EXPECT_EQ(supporto::codiceEvento(c.azione), c.fine);
         EXPECT_EQ(platform::chiamateContate(Chiamata::Apertura), c.aperture);
@@ -182,8 +139,7 @@ TEST_F(Guasti, SoloIlSemaforoAttendeChiLoTiene) {
     }
     // The wait left the semaphore held and recorded once.
     EXPECT_TRUE(platform::canaleAperto(archive::CANALE[archive::FILE_SEMAFORO]));
-    EXPECT_EQ(
-        std::count(archive::TRACCIA_ELENCO.begin(), archive::TRACCIA_ELENCO.end(), "APRISEMA"), 1);
+    EXPECT_EQ(std::count(archive::TRACCIA_ELENCO.begin(), archive::TRACCIA_ELENCO.end(), "APRISEMA"), 1);
 }
 
 }  // namespace

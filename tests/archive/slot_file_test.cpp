@@ -1,9 +1,4 @@
-// File number -> path through the catalogue, with the one-shot values and their messages;
-// the file slots on top of it: opens, records, deletion, text files.
-
-#include <gtest/gtest.h>
-
-#include <array>
+// File number -> path through the catalogue and the one-shot values; the file slots on top.
 
 #include "archive/catalogo.h"
 #include "archive/configurazione.h"
@@ -14,44 +9,31 @@
 #include "platform/fine_programma.h"
 #include "runtime/errore.h"
 #include "support/archivio_prova.h"
-#include "support/prova_base.h"
 
 using namespace archive;
 
 namespace {
 
-using supporto::codiceFine;
-using supporto::erroreDi;
-class Slot : public supporto::ProvaBase {
+using supporto::codiceFine, supporto::erroreDi;
+class Slot : public supporto::ProvaArchivio {
   protected:
-    // clang-format off
-    supporto::ArchivioProva a{{{1, "DITTE.DAT", 8}, {2, "DITTA###\\DIP.DAT", 4}, {3, "PIANO.DAT", 10},
-                               {5, "AN**\\X$$.DAT", 10}, {6, "R@@P%%.DAT", 10}, {7, "DIP.IDX", 16},
-                               {8, "!:\\COPIA\\X.DAT", 10}, {9, "D###\\E###.DAT", 10},
-                               {11, "ZERO.DAT", 0}, {20, "TESTO.TXT", 1}}};
-    // clang-format on
-
-    void SetUp() override {
-        ProvaBase::SetUp();
-        a.impostaGlobali();
-    }
+    Slot() : ProvaArchivio({{1, "DITTE.DAT", 8}, {2, "DITTA###\\DIP.DAT", 4}, {3, "PIANO.DAT", 10},
+                            {5, "AN**\\X$$.DAT", 10}, {6, "R@@P%%.DAT", 10}, {7, "DIP.IDX", 16},
+                            {8, "!:\\COPIA\\X.DAT", 10}, {9, "D###\\E###.DAT", 10},
+                            {11, "ZERO.DAT", 0}, {20, "TESTO.TXT", 1}}) {}
 };
 
-// The one-shot values fill their placeholders and are then used up; the others are
-// normalised but kept for the next open. A value missing is a message and the end, closing
-// every file.
+// The one-shot values fill their placeholders and are used up; the others are normalised and
+// kept. A value missing is a message and the end, closing every file.
 TEST_F(Slot, SegnapostiRiempitiENormalizzati) {
     using Valori = std::array<std::string, 5>;  // company, year, region, province, drive
     std::string* const valori[] = {&DITTAOPEN, &ANNOOPEN, &REGIONEOPEN, &PROVINCIAOPEN, &DISCOOPEN};
+    // clang-format off
     const struct {
         double numero;  // below 0: VERBASE, which uses the one-shot values too
-        Valori prima;
-        std::string task, atteso;  // the path or the message
-        int16_t prefisso;
-        double lunghezza;
-        Valori dopo;
+        Valori prima; std::string task, atteso;  // the path or the message
+        int16_t prefisso; double lunghezza; Valori dopo;
     } casi[] = {
-        // clang-format off
         {2, {"7"}, "", "C:\\ARCHIVI\\DITTA007\\DIP.DAT", -1, 4, {"", "00", "00"}},
         {3, {"5", "2024"}, "", "C:\\ARCHIVI\\PIANO.DAT", -1, 10, {"005", "24", "00"}},
         {5, {"", "2024"}, "07", "C:\\ARCHIVI\\AN24\\X07.DAT", -1, 10, {"000", "", "00"}},
@@ -61,20 +43,17 @@ TEST_F(Slot, SegnapostiRiempitiENormalizzati) {
         {8, {"", "", "", "", "A"}, "", "A:\\COPIA\\X.DAT", 0, 10, {"000", "00", "00"}},
         {8, {"", "", "", "", "D:\\SALVA"}, "", "D:\\SALVA\\COPIA\\X.DAT", 0, 10, {"000", "00", "00"}},
         // Only the first company placeholder is filled; a number not above 0 does nothing.
-        {9, {"12"}, "", "C:\\ARCHIVI\\D012\\E###.DAT", -1, 10, {"", "00", "00"}},
-        {0, {"x"}, "", "", -1, 0, {"x"}},
+        {9, {"12"}, "", "C:\\ARCHIVI\\D012\\E###.DAT", -1, 10, {"", "00", "00"}}, {0, {"x"}, "", "", -1, 0, {"x"}},
         {2, {}, "", "ERRORE OPEN FILE - MANCA DITTAOPEN 2", -1, 0, {}},
         {-2, {}, "", "ERRORE OPEN FILE - MANCA DITTAOPEN 2", -1, 0, {}},
         {5, {"", "0"}, "", "ERRORE OPEN - MANCA ANNO - CSTR(NUMEROBASE)", -1, 0, {}},
         {6, {"", "", "", "MI"}, "", "ERRORE OPEN - MANCA REGIONE - CSTR(NUMEROBASE)", -1, 0, {}},
         {6, {"", "", "3", "M"}, "", "ERRORE OPEN - MANCA PROVINCIA - CSTR(NUMEROBASE)", -1, 0, {}},
-        // clang-format on
-    };
+    };  // clang-format on
     for (const auto& c : casi) {
         SCOPED_TRACE(c.atteso);
         azzeraCatalogo();
-        for (size_t i = 0; i < 5; ++i)
-            *valori[i] = c.prima[i];
+        for (size_t i = 0; i < 5; ++i) *valori[i] = c.prima[i];
         CODICETASK = c.task;
         if (c.atteso.rfind("ERRORE", 0) == 0) {
             EXPECT_EQ(FAIOPEN(3), 10);
@@ -88,14 +67,8 @@ TEST_F(Slot, SegnapostiRiempitiENormalizzati) {
         EXPECT_EQ(DAMMIFILE_S(c.numero, prefisso), c.atteso);
         EXPECT_EQ(prefisso, c.prefisso);
         EXPECT_EQ(LUNRECBASE, c.lunghezza);
-        for (size_t i = 0; i < 5; ++i)
-            EXPECT_EQ(*valori[i], c.dopo[i]) << i;
+        for (size_t i = 0; i < 5; ++i) EXPECT_EQ(*valori[i], c.dopo[i]) << i;
     }
-    // The company value serves one open only.
-    a.cartella("DITTA001");
-    DITTAOPEN = "1";
-    FAIOPEN(2);
-    EXPECT_EQ(codiceFine([&] { FAIOPEN(2); }), platform::USCITA_MESSAGGIO);
 }
 
 TEST_F(Slot, NumeroFuoriCatalogoLunghezzaNonValidaCatalogoMancante) {
@@ -104,6 +77,7 @@ TEST_F(Slot, NumeroFuoriCatalogoLunghezzaNonValidaCatalogoMancante) {
     a.recordGrezzo(21, "   X.DAT");
     EXPECT_EQ(erroreDi([] { FAIOPEN(21); }), runtime::ERR_FINE_FILE);
     EXPECT_EQ(erroreDi([] { FAIOPEN(11); }), runtime::ERR_LUNGHEZZA_RECORD);
+    EXPECT_EQ(CANALE[11], 0);  // a failed open keeps no channel number that the next open may take
     a.recordGrezzo(12, "   NUMERO.DAT                   ABCDE");
     EXPECT_EQ(erroreDi([] { FAIOPEN(12); }), runtime::ERR_LUNGHEZZA_RECORD);
     EXPECT_EQ(erroreDi([] { FAIOPEN(601); }), runtime::ERR_INDICE);
@@ -117,8 +91,7 @@ TEST_F(Slot, NumeroFuoriCatalogoLunghezzaNonValidaCatalogoMancante) {
 }
 
 TEST_F(Slot, AperturaRecordEChiusuraDiTutti) {
-    a.cartella("DITTA001");
-    FAIOPEN(7);
+    a.cartella("DITTA001"), FAIOPEN(7);
     EXPECT_EQ(FAIOPEN(1), 8);
     EXPECT_TRUE(a.esiste("DITTE.DAT"));  // created empty
     EXPECT_EQ(LEGGIREC(1, 1), 1);
@@ -132,8 +105,7 @@ TEST_F(Slot, AperturaRecordEChiusuraDiTutti) {
 
     EXPECT_EQ(FAIOPEN(1), 8);  // reopening closes the old channel first and clears the area
     SCRIVIREC(1, 1);  // the empty text writes the area: spaces after FAIOPEN
-    SCRIVIREC(1, 3, "33333333");
-    SCRIVIREC(1, 4, "44444444");  // one past the end appends
+    SCRIVIREC(1, 3, "33333333"), SCRIVIREC(1, 4, "44444444");  // one past the end appends
     EXPECT_EQ(a.leggi("DITTE.DAT"), "        BBBBBBBB3333333344444444");
 
     EXPECT_EQ(erroreDi([] { LEGGIREC(1, 0); }), runtime::ERR_NUMERO_RECORD);
@@ -143,24 +115,18 @@ TEST_F(Slot, AperturaRecordEChiusuraDiTutti) {
     EXPECT_EQ(erroreDi([] { SCRIVIREC(1, 1); }), runtime::ERR_LUNGHEZZA_RECORD);
     EXPECT_EQ(a.leggi("DITTE.DAT"), "        BBBBBBBB3333333344444444");
 
-    DITTAOPEN = "1";
-    FAIOPEN(2);
-    CHIUDIFILE(0);
-    for (int c = 1; c <= 3; ++c)
-        EXPECT_FALSE(platform::canaleAperto(c));
+    DITTAOPEN = "1", FAIOPEN(2), CHIUDIFILE(0);
+    EXPECT_FALSE(platform::canaleAperto(1) || platform::canaleAperto(2) || platform::canaleAperto(3));
     EXPECT_EQ(erroreDi([] { LEGGIREC(2, 1); }), runtime::ERR_CANALE);
     EXPECT_EQ(FAIOPEN(0), 0);
 }
 
 TEST_F(Slot, EliminaRicreaEVerifiche) {
-    ELIMINA(1);  // missing: nothing happens
-    a.scrivi("DITTE.DAT", "");
-    ELIMINA(1);  // empty: left in place
+    ELIMINA(1), a.scrivi("DITTE.DAT", ""), ELIMINA(1);  // missing: nothing happens; empty: left in place
     EXPECT_TRUE(a.esiste("DITTE.DAT"));
     EXPECT_EQ(VERBASE(1), 0);
 
-    a.scrivi("DITTE.DAT", "12345678");
-    FAIOPEN(1);
+    a.scrivi("DITTE.DAT", "12345678"), FAIOPEN(1);
     EXPECT_EQ(VERBASE(1), 1);
     ELIMINA(1);  // open and filled: closed, then deleted
     EXPECT_FALSE(a.esiste("DITTE.DAT"));
@@ -168,25 +134,18 @@ TEST_F(Slot, EliminaRicreaEVerifiche) {
 
     // RICREAFILE keeps the company value for its own open although ELIMINA used it.
     a.scrivi("DITTA004\\DIP.DAT", "WXYZWXYZ");
-    DITTAOPEN = "4";
-    RICREAFILE(2);
-    SCRIVIREC(2, 1, "ABCD");
+    DITTAOPEN = "4", RICREAFILE(2), SCRIVIREC(2, 1, "ABCD");
     EXPECT_EQ(a.leggi("DITTA004\\DIP.DAT"), "ABCD");
 
-    EXPECT_EQ(ESISTEFILE("C:\\ARCHIVI\\QZBASE.DAT"), -1);
-    EXPECT_EQ(ESISTEFILE("C:\\ARCHIVI\\NIENTE.DAT"), 0);
-    a.scrivi("C:\\PROGRAMMI\\AIUTO.TXT", "x");
-    a.scrivi("C:\\PROGRAMMI\\VUOTO.TXT", "");
-    EXPECT_EQ(VERIFICA("QZBASE.DAT", 0), 1);
-    EXPECT_EQ(VERIFICA("AIUTO.TXT", 0), 0);
-    EXPECT_EQ(VERIFICA("AIUTO.TXT", 1), 1);
-    EXPECT_EQ(VERIFICA("VUOTO.TXT", 1), 0);
+    EXPECT_EQ(ESISTEFILE("C:\\ARCHIVI\\QZBASE.DAT") * 10 + ESISTEFILE("C:\\ARCHIVI\\NIENTE.DAT"), -10);
+    a.scrivi("C:\\PROGRAMMI\\AIUTO.TXT", "x"), a.scrivi("C:\\PROGRAMMI\\VUOTO.TXT", "");
+    // In the archive or the programs folder; 1 also asks for a non-empty file.
+    EXPECT_EQ((std::vector{VERIFICA("QZBASE.DAT", 0), VERIFICA("AIUTO.TXT", 0), VERIFICA("AIUTO.TXT", 1),
+                           VERIFICA("VUOTO.TXT", 1)}), (std::vector<double>{1, 0, 1, 0}));
 
     // Text files: written anew, read by lines; a missing one is not created for reading.
     a.scrivi("TESTO.TXT", "vecchio contenuto lungo\r\n");
-    FAIOPENIO(20, 1);
-    platform::scriviRiga(CANALE[20], "PRIMA");
-    CHIUDIFILE(20);
+    FAIOPENIO(20, 1), platform::scriviRiga(CANALE[20], "PRIMA"), CHIUDIFILE(20);
     EXPECT_EQ(a.leggi("TESTO.TXT"), "PRIMA\r\n");
     FAIOPENIO(20, 0);
     std::string riga;

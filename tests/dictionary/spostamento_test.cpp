@@ -1,38 +1,25 @@
 #include "dictionary/spostamento.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "support/prova_base.h"
 
 using dictionary::SPOSTAMENTO;
 
 namespace {
-
 std::string descrittore(const char* buffer, int posizione, const char* nome = "Z001") {
     char testo[32];
     std::snprintf(testo, sizeof testo, "%s,%05d,02,2,0,%s", buffer, posizione, nome);
     return testo;
 }
-
 }  // namespace
 
 class Spostamento : public supporto::ProvaBase {};
 
 // Every group at both ends and just outside them: occurrence 3 is two strides away.
 TEST_F(Spostamento, GruppiAiLimiti) {
-    struct Gruppo {
-        const char* buffer;
-        int da, a, passo;
-    };
-    std::vector<Gruppo> gruppi = {{"DICX$", 101, 7430, 10},  {"CONX$", 101, 390, 290},
-                                  {"M77X$", 256, 510, 255},  {"M77X$", 3316, 3570, 255},
-                                  {"F24X$", 42, 66, 36},     {"F24X$", 762, 813, 63},
-                                  {"F24X$", 4359, 4398, 51}, {"F24X$", 4824, 4867, 55},
-                                  {"F24X$", 5000, 5000, 4},  {"F24X$", 5483, 5483, 2}};
+    struct Gruppo { const char* buffer; int da, a, passo; };
+    std::vector<Gruppo> gruppi = {{"DICX$", 101, 7430, 10}, {"CONX$", 101, 390, 290}, {"M77X$", 256, 510, 255},
+        {"M77X$", 3316, 3570, 255}, {"F24X$", 42, 66, 36}, {"F24X$", 762, 813, 63}, {"F24X$", 4359, 4398, 51},
+        {"F24X$", 4824, 4867, 55}, {"F24X$", 5000, 5000, 4}, {"F24X$", 5483, 5483, 2}};
     for (int j = 0; j <= 20; ++j) {
         gruppi.push_back({"F24X$", 1077 + 152 * j, 1100 + 152 * j, 35});
         gruppi.push_back({"F24X$", 5094 + 16 * j, 5094 + 16 * j, 4});

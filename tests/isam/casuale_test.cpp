@@ -1,9 +1,6 @@
-// Long random runs of inserts, finds, nexts and deletes, compared at every step with an
-// ordered map; the structure check runs after the writes, and the range walk is compared with
-// repeated next calls as the tree grows and shrinks.
+// Long random runs of inserts, finds, nexts and deletes against an ordered map, with the structure
+// check and the range walk compared with repeated next calls as the tree grows and shrinks.
 
-#include <functional>
-#include <map>
 #include <random>
 
 #include "indice_prova.h"
@@ -17,9 +14,7 @@ namespace {
 
 class Casuale : public prova::ProvaIsam {
   protected:
-    struct Passo {
-        int inserisci, cancella, trova;  // percentages; the rest is next
-    };
+    struct Passo { int inserisci, cancella, trova; };  // percentages; the rest is next
 
     // One random operation, checked against the map. Returns true when it wrote.
     bool passo(double file, const std::string& chiave, const Passo& p) {
@@ -48,10 +43,8 @@ class Casuale : public prova::ProvaIsam {
         return false;
     }
 
-    // `esistenti`: percentage of steps on a key already stored (so that deletes hit). The
-    // structure check reads every block: after every 300th write keeps the run short.
-    void giro(int quante, const Passo& p, unsigned esistenti, const std::function<std::string()>& chiave,
-              bool fino_a_vuoto = false) {
+    // `esistenti`: percentage of steps on a stored key. The structure check every 300th write.
+    void giro(int quante, const Passo& p, unsigned esistenti, const std::function<std::string()>& chiave, bool fino_a_vuoto = false) {
         const double file = prova::IDX10;
         for (int i = 0; (i < quante || (fino_a_vuoto && !mappa.empty())) && !HasFailure(); ++i) {
             std::string k = chiave();
@@ -67,24 +60,20 @@ class Casuale : public prova::ProvaIsam {
 
     static Lista conNext(double file, std::string k, const std::string& prefisso) {
         Lista l;
-        for (double r; (r = ISAM(file, k, isam::ISAM_SUCCESSIVA, 0)) != isam::ISAM_FINE &&
-                       isam::CHIAVEISAM_S.starts_with(prefisso);)
+        for (double r; (r = ISAM(file, k, isam::ISAM_SUCCESSIVA, 0)) != isam::ISAM_FINE && isam::CHIAVEISAM_S.starts_with(prefisso);)
             l.emplace_back(k = isam::CHIAVEISAM_S, r);
         l.emplace_back(isam::CHIAVEISAM_S, 0);
         return l;
     }
-    static Lista conIntervallo(double file, const std::string& da, const std::string& prefisso,
-                               long& foglie) {
+    static Lista conIntervallo(double file, const std::string& da, const std::string& prefisso, long& foglie) {
         Lista l;
         EXPECT_EQ(isam::scorriIntervallo(file, da, prefisso, [&](const auto& foglio) {
                       for (const auto& v : foglio) l.emplace_back(v.chiave, v.record);
-                      return ++foglie > 0;
-                  }), 0);
+                      return ++foglie > 0; }), 0);
         l.emplace_back(isam::CHIAVEISAM_S, 0);
         return l;
     }
-    // The range walk gives the keys of next calls; a whole walk reads each leaf once, with the
-    // root and level-2 block of each step.
+    // A whole walk reads each leaf once, with the root and level-2 block of each step.
     void intervalli(double file, const std::string& k) {
         const long radice = isam::vociUsate(byte(file).substr(0, 17 * 128), isam::Formato{10});
         picco = std::max(picco, radice);
@@ -119,8 +108,7 @@ TEST_F(Casuale, CinquantamilaOperazioniConDivisioniSvuotamentoERipartenza) {
     giro(0, {0, 85, 5}, 100, chiave, true);  // deletes down to empty
     EXPECT_EQ(ISAM(prova::IDX10, "          ", isam::ISAM_SUCCESSIVA, 0), isam::ISAM_FINE);
     long foglie = 0;  // an empty index ends the walk at once
-    EXPECT_EQ(conIntervallo(prova::IDX10, "          ", "", foglie),
-              (Lista{{std::string(10, '\xFC'), 0}}));
+    EXPECT_EQ(conIntervallo(prova::IDX10, "          ", "", foglie), (Lista{{std::string(10, '\xFC'), 0}}));
     giro(4000, {60, 20, 10}, 30, chiave);  // starts again from a first key
     EXPECT_GE(operazioni, 50000);
     EXPECT_GE(picco, 2) << "the run never split a level-2 block";

@@ -1,14 +1,9 @@
-// A root with no room left, and damaged index files: the engine stops with a run-time
-// error (or finds nothing) without writing, and the structure check names the fault.
+// A full root and damaged index files: a run-time error (or nothing found), never a write.
 
 #include "indice_prova.h"
 #include "isam/blocco.h"
 
-using isam::ISAM;
-using prova::blocco;
-using prova::IDX3;
-using prova::IDX6;
-using prova::voce;
+using isam::ISAM, prova::blocco, prova::IDX3, prova::IDX6, prova::voce;
 
 namespace {
 
@@ -21,19 +16,14 @@ class Danni : public prova::ProvaIsam {
     // Keys 100, 103, ... 697 in two leaves: block 3 from 100, block 4 from 292.
     void duecento() {
         nuovoIndice(IDX3);
-        for (int i = 0; i < 200; ++i)
-            ASSERT_EQ(ISAM(IDX3, std::to_string(100 + 3 * i), 1, i + 1), 0);
+        for (int i = 0; i < 200; ++i) ASSERT_EQ(ISAM(IDX3, std::to_string(100 + 3 * i), 1, i + 1), 0);
     }
     double esito = 0;
 };
 
-std::string k6(long i) {
-    const std::string n = std::to_string(i);
-    return std::string(6 - n.size(), '0') + n;
-}
+std::string k6(long i) { return std::to_string(1000000 + i).substr(1); }
 
-// A root of 128 entries: level-2 blocks 1..127 hold one leaf of one key, the last level-2
-// block holds 127 leaves, and its last leaf holds 127 keys.
+// 128 root entries: level-2 blocks of one leaf of one key, the last of 127 leaves, the last full.
 std::string radicePiena() {
     std::vector<std::string> radice, blocchi;
     long chiave = 0, prossimo = 2;
@@ -53,8 +43,7 @@ std::string radicePiena() {
         radice.push_back(voce(voci2.front().substr(0, 6), '1', numero2));
     }
     std::string file = blocco(6, '1', radice);
-    for (const auto& b : blocchi)
-        file += b;
+    for (const auto& b : blocchi) file += b;
     return file;
 }
 
@@ -64,8 +53,7 @@ TEST_F(Danni, RadicePienaRifiutaCioCheLeServirebbeSenzaScrivere) {
     ASSERT_EQ(guasti(IDX6), "");
     const std::string prima = byte(IDX6);
     const long ultima = 10L * (127 + 126 + 127);
-    // Into the last leaf (it and its level-2 block would split); emptying a level-2 block;
-    // next past the last entry of a full root.
+    // Into the last leaf (two splits); emptying a level-2 block; next past the last entry.
     EXPECT_EQ(errore(IDX6, k6(ultima + 5), isam::ISAM_INSERISCI, 1), isam::ERRORE_RADICE_PIENA);
     EXPECT_EQ(errore(IDX6, k6(50), isam::ISAM_CANCELLA), isam::ERRORE_RADICE_PIENA);
     EXPECT_EQ(errore(IDX6, k6(ultima), isam::ISAM_SUCCESSIVA), isam::ERRORE_RADICE_PIENA);
@@ -100,13 +88,10 @@ TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
         scriviByte(IDX3, file);
         EXPECT_NE(guasti(IDX3), "");
         EXPECT_FALSE(isam::indiceSano(IDX3));
-        for (const int16_t op : {isam::ISAM_TROVA, isam::ISAM_SUCCESSIVA, isam::ISAM_INSERISCI,
-                                 isam::ISAM_CANCELLA}) {
+        for (const int16_t op : {isam::ISAM_TROVA, isam::ISAM_SUCCESSIVA, isam::ISAM_INSERISCI, isam::ISAM_CANCELLA}) {
             // Without an error only "nothing there" answers are acceptable.
             if (const int e = errore(IDX3, chiave, op, 999); e == 0) {
-                EXPECT_TRUE(esito == -1 || esito == isam::ISAM_FINE ||
-                            (op == isam::ISAM_SUCCESSIVA && esito > 0))
-                    << op << " " << esito;
+                EXPECT_TRUE(esito == -1 || esito == isam::ISAM_FINE || (op == isam::ISAM_SUCCESSIVA && esito > 0)) << op << " " << esito;
             } else {
                 EXPECT_EQ(e, isam::ERRORE_INDICE_DANNEGGIATO) << op;
             }
@@ -114,8 +99,7 @@ TEST_F(Danni, UnIndiceDanneggiatoFermaLOperazioneENonVieneMaiScritto) {
         }
         // A walk over the damaged index ends by itself: every key is greater than the last.
         std::string k = "   ";
-        for (int passi = 0; errore(IDX3, k, isam::ISAM_SUCCESSIVA) == 0 && esito != isam::ISAM_FINE;
-             ++passi, k = isam::CHIAVEISAM_S) {
+        for (int passi = 0; errore(IDX3, k, isam::ISAM_SUCCESSIVA) == 0 && esito != isam::ISAM_FINE; ++passi, k = isam::CHIAVEISAM_S) {
             ASSERT_GT(isam::CHIAVEISAM_S, k);
             ASSERT_LT(passi, 200);
         }

@@ -9,7 +9,6 @@
 #include "archive/slot_file.h"
 #include "isam/isam.h"
 #include "support/archivio_prova.h"
-#include "support/prova_base.h"
 
 namespace prova {
 
@@ -28,19 +27,17 @@ inline std::string voce(const std::string& chiave, char livello, long numero) {
 }
 inline std::string blocco(long L, char livello, const std::vector<std::string>& voci) {
     std::string b;
-    for (const auto& v : voci)
-        b += v;
+    for (const auto& v : voci) b += v;
     while (b.size() < static_cast<size_t>((L + 7) * 128))
         b += voce(std::string(static_cast<size_t>(L), '\xFC'), livello, 0);
     return b;
 }
 
-class ProvaIsam : public supporto::ProvaBase {
+class ProvaIsam : public supporto::ProvaArchivio {
   protected:
-    void SetUp() override {
-        ProvaBase::SetUp();
-        a.impostaGlobali();
-    }
+    ProvaIsam()
+        : ProvaArchivio({{7, "IDX10.DAT", 2176}, {8, "IDX3.DAT", 1280}, {9, "IDX6.DAT", 1664},
+                         {10, "STORTO.DAT", 100}, {11, "DITTA###\\IDXD.DAT", 2176}}) {}
     // The bytes of a test index file (files 7 to 10 of the catalogue).
     std::string byte(double n) const { return a.leggi(nomi_[static_cast<int>(n) - 7]); }
     void scriviByte(double n, const std::string& b) const { a.scrivi(nomi_[static_cast<int>(n) - 7], b); }
@@ -49,17 +46,11 @@ class ProvaIsam : public supporto::ProvaBase {
     // Structure check, as one text for readable failures.
     std::string guasti(double numero) {
         std::string tutti;
-        for (const auto& g : isam::verificaIndice(numero))
-            tutti += g + "\n";
+        for (const auto& g : isam::verificaIndice(numero)) tutti += g + "\n";
         return tutti;
     }
 
     static constexpr const char* nomi_[] = {"IDX10.DAT", "IDX3.DAT", "IDX6.DAT", "STORTO.DAT"};
-    supporto::ArchivioProva a{{{7, "IDX10.DAT", 2176},
-                               {8, "IDX3.DAT", 1280},
-                               {9, "IDX6.DAT", 1664},
-                               {10, "STORTO.DAT", 100},
-                               {11, "DITTA###\\IDXD.DAT", 2176}}};
 };
 
 }  // namespace prova

@@ -30,8 +30,6 @@ TEST(TestoNumero, FormaIntermedia) {
     // clang-format on
     for (const auto& [x, testo] : casi) EXPECT_EQ(testoNumero(x), testo) << x;
     EXPECT_THROW(testoNumero(std::numeric_limits<double>::infinity()), ErroreRuntime);
-    for (double x : {0.015, 2.345, -12.5, 1234567.0, 0.0000123, 98765.4321})
-        EXPECT_EQ(VAL(testoNumero(x)), x) << x;
 }
 
 TEST(Conversioni, InteriComeIlRuntime) {

@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
 
-#include "runtime/errore.h"
 #include "runtime/intero16.h"
 #include "runtime/testo.h"
 #include "support/prova_base.h"
@@ -34,15 +32,10 @@ TEST(Testo, MidLeftRightInstrAiMargini) {
 
 TEST(Testo, MidAssegnatoNonCambiaLaLunghezza) {
     std::string s = "ABCDE";
-    MIDASSIGN(s, 2, "xy");
-    EXPECT_EQ(s, "AxyDE");
-    MIDASSIGN(s, 4, "12345");
-    EXPECT_EQ(s, "Axy12");
-    MIDASSIGN(s, 1, 1, "QQQ");
+    MIDASSIGN(s, 2, "xy"), MIDASSIGN(s, 4, "12345"), MIDASSIGN(s, 1, 1, "QQQ");
     EXPECT_EQ(s, "Qxy12");
-    EXPECT_EQ(erroreDi([&] { MIDASSIGN(s, 6, "Z"); }), 5);
-    EXPECT_EQ(erroreDi([&] { MIDASSIGN(s, 0, "Z"); }), 5);
-    EXPECT_EQ(erroreDi([&] { MIDASSIGN(s, 1, -1, "Z"); }), 5);
+    for (auto f : std::vector<std::function<void()>>{[&] { MIDASSIGN(s, 6, "Z"); }, [&] { MIDASSIGN(s, 0, "Z"); }, [&] { MIDASSIGN(s, 1, -1, "Z"); }})
+        EXPECT_EQ(erroreDi(f), 5);
     EXPECT_EQ(s, "Qxy12");
 }
 

@@ -1,12 +1,10 @@
-// The re-hire eligibility rules on the worker record buffer alone; what a re-hire clears is
-// checked on the rewritten record by the whole-run tests. The journal entry the re-hire writes
-// ahead of the worker record holds exactly the bytes before and after.
-
-#include <gtest/gtest.h>
+// The re-hire rules on the worker buffer alone (the clearing: the whole-run tests); the journal
+// entry written ahead of the worker record holds exactly the bytes before and after.
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 #include <regex>
+
+#include <nlohmann/json.hpp>
 
 #include "archive/record.h"
 #include "archive/slot_file.h"
@@ -17,7 +15,6 @@
 #include "journal/differenze.h"
 #include "journal/installazione_giornale.h"
 #include "startup/riassunzione.h"
-#include "support/prova_base.h"
 
 namespace {
 
@@ -25,8 +22,7 @@ class Riassunzione : public supporto::ProvaBase {
   protected:
     bool provaIdoneo(const std::string& cessato, const std::string& enpals) {
         dictionary::DIPX_S = std::string(16128, ' ');
-        dictionary::RepoW(dictionary::P054, cessato);
-        dictionary::RepoW(dictionary::P168, enpals);
+        dictionary::RepoW(dictionary::P054, cessato), dictionary::RepoW(dictionary::P168, enpals);
         const std::string prima = dictionary::DIPX_S;
         const bool esito = startup::dipendenteIdoneo();
         EXPECT_EQ(dictionary::DIPX_S, prima);  // the test reads only
@@ -43,8 +39,7 @@ TEST_F(Riassunzione, IdoneitaEMessaggi) {
             EXPECT_EQ(ui().ultimoTesto(), startup::MSG_NON_ENPALS);
         }
     ui().messaggi.clear();
-    for (const char* enpals : {"2", "3", "9"})
-        EXPECT_TRUE(provaIdoneo("1", enpals));
+    for (const char* enpals : {"2", "3", "9"}) EXPECT_TRUE(provaIdoneo("1", enpals));
     EXPECT_TRUE(provaIdoneo("2", "2"));
     EXPECT_TRUE(ui().messaggi.empty());
 }
@@ -54,8 +49,7 @@ using RiassunzioneGiornale = prove::InstallazioneGiornale;
 TEST_F(RiassunzioneGiornale, UnaRigaConLeImmaginiDelFileBytePerByte) {
     // Worker 1 accepted and its termination cleared; then the rebuild and write.
     const std::string prima = record(1);
-    archive::FAIOPEN(2);
-    archive::LEGGIREC(2, 1);
+    archive::FAIOPEN(2), archive::LEGGIREC(2, 1);
     dictionary::DIPX_S = archive::AREAREC[2];
     startup::azzeraCessazione();
     EXPECT_EQ(supporto::codiceEvento([] { startup::scriviNuovoAssunto(1); }), -1);
@@ -64,14 +58,10 @@ TEST_F(RiassunzioneGiornale, UnaRigaConLeImmaginiDelFileBytePerByte) {
     ASSERT_NE(dopo, prima);
     ASSERT_EQ(std::count(righe.begin(), righe.end(), '\n'), 1);
     const auto j = nlohmann::json::parse(righe);
-    EXPECT_EQ(j["tipo"], "riassunzione");
-    EXPECT_EQ(j["programma"], "VXMIRA");
-    EXPECT_EQ(j["task"], "01");
-    EXPECT_EQ(j["file"], 2);
-    EXPECT_EQ(j["record"], 1);
-    EXPECT_EQ(j["chiave"], "0010000001");
-    EXPECT_TRUE(std::regex_match(j["ora"].get<std::string>(),
-                                 std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
+    const nlohmann::json attesi = {{"tipo", "riassunzione"}, {"programma", "VXMIRA"}, {"task", "01"},
+                                   {"file", 2}, {"record", 1}, {"chiave", "0010000001"}};
+    for (const auto& [nome, valore] : attesi.items()) EXPECT_EQ(j[nome], valore) << nome;
+    EXPECT_TRUE(std::regex_match(j["ora"].get<std::string>(), std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
     EXPECT_FALSE(j["utente"].get<std::string>().empty());
     EXPECT_EQ(journal::decodificaBase64(j["prima"].get<std::string>()), prima);
     EXPECT_EQ(journal::decodificaBase64(j["dopo"].get<std::string>()), dopo);

@@ -12,9 +12,8 @@ namespace fs = std::filesystem;
 
 CartellaTemporanea::CartellaTemporanea() {
     // The system's temporary folder ($TMPDIR on Linux), a fresh random name inside it.
-    const fs::path p =
-        fs::temp_directory_path() / ("vxmira-prova-" + std::to_string(std::random_device()()) +
-                                     "-" + std::to_string(std::random_device()()));
+    const fs::path p = fs::temp_directory_path() /
+                       ("vxmira-prova-" + std::to_string(std::random_device()()) + "-" + std::to_string(std::random_device()()));
     if (!fs::create_directory(p)) throw std::runtime_error("already there: " + p.string());
     percorso_ = p.string();
 }
@@ -22,10 +21,6 @@ CartellaTemporanea::CartellaTemporanea() {
 CartellaTemporanea::~CartellaTemporanea() {
     std::error_code ec;
     fs::remove_all(percorso_, ec);
-}
-
-std::string CartellaTemporanea::file(const std::string& nome) const {
-    return percorso_ + "/" + nome;
 }
 
 void scriviFile(const std::string& percorso, const std::string& contenuto) {
@@ -39,14 +34,6 @@ void scriviFile(const std::string& percorso, const std::string& contenuto) {
 std::string leggiFile(const std::string& percorso) {
     std::ifstream f(percorso, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void CartellaTemporanea::scrivi(const std::string& nome, const std::string& contenuto) const {
-    scriviFile(file(nome), contenuto);
-}
-
-std::string CartellaTemporanea::leggi(const std::string& nome) const {
-    return leggiFile(file(nome));
 }
 
 }  // namespace supporto

@@ -5,8 +5,7 @@
 
 namespace supporto {
 
-// Writes bytes to a file, creating its folders (a failure throws); reads them back ("" when the
-// file does not exist).
+// Writes bytes, creating the folders (a failure throws); reads them back ("" when missing).
 void scriviFile(const std::string& percorso, const std::string& contenuto);
 std::string leggiFile(const std::string& percorso);
 
@@ -19,11 +18,9 @@ class CartellaTemporanea {
 
     const std::string& percorso() const { return percorso_; }
     // Full path of `nome` inside the folder (sub-folders with "/").
-    std::string file(const std::string& nome) const;
-    // Writes bytes to a file of the folder, creating its sub-folders.
-    void scrivi(const std::string& nome, const std::string& contenuto) const;
-    // The bytes of a file of the folder ("" when it does not exist).
-    std::string leggi(const std::string& nome) const;
+    std::string file(const std::string& nome) const { return percorso_ + "/" + nome; }
+    void scrivi(const std::string& nome, const std::string& contenuto) const { scriviFile(file(nome), contenuto); }
+    std::string leggi(const std::string& nome) const { return leggiFile(file(nome)); }
 
   private:
     std::string percorso_;

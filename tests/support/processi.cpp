@@ -13,14 +13,10 @@ pid_t figlio(const std::function<void()>& corpo) {
     const pid_t pid = fork();
     if (pid == 0) {
         int codice = 0;
-        try {
-            corpo();
-        } catch (const std::exception& e) {
+        try { corpo(); } catch (const std::exception& e) {
             std::fprintf(stderr, "processo %d: %s\n", getpid(), e.what());
             codice = 99;
-        } catch (...) {
-            codice = 99;
-        }
+        } catch (...) { codice = 99; }
         _exit(codice);
     }
     return pid;
@@ -28,8 +24,7 @@ pid_t figlio(const std::function<void()>& corpo) {
 
 int attendi(pid_t pid) {
     int stato = 0;
-    while (waitpid(pid, &stato, 0) < 0) {
-    }
+    while (waitpid(pid, &stato, 0) < 0) continue;
     return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
 }
 

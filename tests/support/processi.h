@@ -7,8 +7,7 @@
 
 namespace supporto {
 
-// Runs `corpo` in a child process, whose exit status is 0 when `corpo` returned, 99 when it
-// threw (the message goes to stderr); waits for it: its exit status, -1 when it was killed.
+// Runs `corpo` in a child (status 0 when it returned, 99 when it threw); waits: -1 when killed.
 pid_t figlio(const std::function<void()>& corpo);
 int attendi(pid_t pid);
 

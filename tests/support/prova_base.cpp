@@ -26,24 +26,14 @@ void azzeraTutto() {
 }
 
 int codiceFine(const std::function<void()>& azione) {
-    try {
-        azione();
-    } catch (const platform::FineProgramma& f) {
-        return f.codice;
-    }
+    try { azione(); } catch (const platform::FineProgramma& f) { return f.codice; }
     return -1;
 }
 
-int codiceEvento(const std::function<void()>& azione) {
-    return codiceFine([&] { archive::eventoProtetto(azione); });
-}
+int codiceEvento(const std::function<void()>& azione) { return codiceFine([&] { archive::eventoProtetto(azione); }); }
 
 int erroreDi(const std::function<void()>& azione) {
-    try {
-        azione();
-    } catch (const runtime::ErroreRuntime& e) {
-        return e.numero();
-    }
+    try { azione(); } catch (const runtime::ErroreRuntime& e) { return e.numero(); }
     return 0;
 }
 

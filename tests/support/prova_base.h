@@ -13,8 +13,7 @@ namespace supporto {
 // Puts every module's global state back as at program start.
 void azzeraTutto();
 
-// Runs `azione` (directly, or at the event boundary as the program runs its events) and
-// returns the exit code it ended the program with, or -1 when it returned.
+// The exit code `azione` (directly, or at the event boundary) ended the program with; -1 if none.
 int codiceFine(const std::function<void()>& azione);
 int codiceEvento(const std::function<void()>& azione);
 

@@ -23,9 +23,9 @@ class ServiziScriptati final : public platform::ServiziUI {
     // Names of the windows shown modally, in order.
     std::vector<std::string> modali;
 
-    void rispondi(std::initializer_list<platform::Risposta> r);
+    void rispondi(std::initializer_list<platform::Risposta> r) { risposte.insert(risposte.end(), r.begin(), r.end()); }
     // What runs in place of the window `nome` when it is shown modally.
-    void registraFinestra(const std::string& nome, std::function<void()> azione);
+    void registraFinestra(const std::string& nome, std::function<void()> azione) { finestre_[nome] = std::move(azione); }
 
     // The text of the latest and of the first box ("" when none was shown).
     std::string ultimoTesto() const { return messaggi.empty() ? "" : messaggi.back().testo; }

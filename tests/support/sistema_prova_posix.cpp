@@ -4,12 +4,7 @@
 
 namespace supporto {
 
-void impostaVariabile(const char* nome, const char* valore) {
-    if (valore)
-        setenv(nome, valore, 1);
-    else
-        unsetenv(nome);
-}
+void impostaVariabile(const char* nome, const char* valore) { valore ? setenv(nome, valore, 1) : unsetenv(nome); }
 
 void preparaUnitaC() {}
 void liberaUnitaC() {}

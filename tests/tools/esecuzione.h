@@ -21,13 +21,11 @@ inline Esito vxarchivio(const std::vector<std::string>& argomenti, const std::st
     supporto::CartellaTemporanea flussi;
     flussi.scrivi("in", ingresso);
     const auto citato = [](std::string t) {
-        for (size_t i = 0; (i = t.find('\'', i)) != std::string::npos; i += 4)
-            t.replace(i, 1, "'\\''");
+        for (size_t i = 0; (i = t.find('\'', i)) != std::string::npos; i += 4) t.replace(i, 1, "'\\''");
         return " '" + t + "'";
     };
     std::string riga = citato(VXARCHIVIO);
-    for (const auto& a : argomenti)
-        riga += citato(a);
+    for (const auto& a : argomenti) riga += citato(a);
     riga += " <" + citato(flussi.file("in")) + " >" + citato(flussi.file("out")) + " 2>" + citato(flussi.file("err"));
     const int stato = std::system(riga.c_str());
     return {WIFEXITED(stato) ? WEXITSTATUS(stato) : 128 + WTERMSIG(stato), flussi.leggi("out"), flussi.leggi("err")};
