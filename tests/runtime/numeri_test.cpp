@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "runtime/errore.h"
 #include "runtime/numeri.h"
 
@@ -38,6 +40,7 @@ TEST(Conversioni, InteriComeIlRuntime) {
     EXPECT_THROW(CINT(32767.5), ErroreRuntime);
     EXPECT_THROW(CINT(-32769), ErroreRuntime);
     EXPECT_EQ(CLNG(999999.5), 1000000);
+    EXPECT_THROW(CLNG(std::nan("")), ErroreRuntime);  // no conversion of a value that is none
     EXPECT_EQ(FIX(-2.7), -2);
     EXPECT_EQ(INT(-2.7), -3);
 }

@@ -57,6 +57,7 @@ TEST_F(Vxarchivio, ComandiInOrdineEInputErrati) {
         {{"isam", "trova", "7", "0010000099"}, 1, "-1\n"}, {{"isam", "successivo", "7", "0010000010"}, 0, "11\t0010010001\n"},
         {{"isam", "successivo", "7", "9999999999"}, 1, "999999\t" + std::string(10, '\xFC') + "\n"},
         {{"sconosciuto"}, 2, "sconosciuto"}, {{"campo", "DIPX$,223,1,N,0,P054", "2", "1"}, 2, "descrittore"},
+        {{"campo", "DIPX$,0022X,01,N,0,P054", "2", "1"}, 2, "descrittore"},  // a letter is no position
         {{"campo", "DIPX$,16128,02,A,0,P999", "2", "1"}, 2, "esce dal record"}, {{"isam", "trova", "2", "0010000001"}, 2, "119"},
         {{"isam", "inserisci", "7", "0019999999"}, 2, "numero di record"}, {{"isam", "trova", "7", "          "}, 2, "vuota"},
         {{"record", "2", "uno"}, 2, "non e' un numero"}, {{"record", "600", "1"}, 2, "catalogo"}, {{"record", "109", "1"}, 2, "non esiste"},
